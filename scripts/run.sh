@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds the installer and runs it under Wine on its embedded Quillpad payload.
+# Without arguments it installs silently from a command shell, so its console lines
+# show here; any arguments replace "-silent" (for example: scripts/run.sh -start).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QP_BUILD:-$root/build/release}
+
+"$root/scripts/build.sh"
+source "$root/scripts/wine-env.sh"
+trap qp_wine_stop EXIT
+qp_wine_start
+[ $# -gt 0 ] || set -- -silent
+setup=$(winepath -w "$build/installer/QuillpadSetup.exe")
+# Started from cmd.exe, as a user at a console would, so the status lines appear.
+wine cmd /c "$setup" "$@" </dev/null

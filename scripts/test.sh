@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test under Wine on a virtual display.
+# Extra arguments go to ctest (for example -R registry).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QP_BUILD:-$root/build/release}
+
+"$root/scripts/build.sh"
+source "$root/scripts/wine-env.sh"
+trap qp_wine_stop EXIT
+qp_wine_start
+cd "$build"
+ctest --output-on-failure --timeout 300 "$@"

@@ -1,0 +1,49 @@
+# Sourced by the run and test scripts: a private Wine prefix under build/, a virtual
+# display, and a persistent wineserver so each Windows program starts in a few ms.
+#   QP_BUILD   the build folder (default: build/release in this checkout)
+# Leaves WINEPREFIX, WINEDEBUG, DISPLAY exported; call qp_wine_stop when done.
+
+qp_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${WINEPREFIX:-$qp_root/build/wine}
+export WINEDEBUG=${WINEDEBUG:--all}
+# No Mono or Gecko download prompts while the prefix is made.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+qp_xvfb_pid=""
+
+qp_start_display() {
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+  local n=90
+  while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  qp_xvfb_pid=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "wine-env: Xvfb did not start on $DISPLAY" >&2
+  return 1
+}
+
+qp_init_prefix() {
+  [ -f "$WINEPREFIX/.qp-ready" ] && return 0
+  echo "wine-env: creating the Wine prefix in $WINEPREFIX" >&2
+  mkdir -p "$WINEPREFIX"
+  wineboot -i </dev/null >/dev/null 2>&1
+  # Windows fonts are absent: map the UI font to one Debian has.
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Segoe UI' /t REG_SZ /d 'DejaVu Sans' /f </dev/null >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Segoe UI Semibold' /t REG_SZ /d 'DejaVu Sans' /f </dev/null >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.qp-ready"
+}
+
+qp_wine_start() {
+  qp_start_display || return 1
+  qp_init_prefix || return 1
+  # Every stream redirected: Wine's service processes would otherwise hold our pipes.
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine cmd /c exit </dev/null >/dev/null 2>&1
+}
+
+qp_wine_stop() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  [ -n "$qp_xvfb_pid" ] && kill "$qp_xvfb_pid" 2>/dev/null || true
+  qp_xvfb_pid=""
+}
