@@ -51,8 +51,9 @@ struct TVersionRec {
     // HTTP GET of url bypassing caches; the body is trimmed, its carriage returns and
     // surrounding single quotes removed, then parsed.
     void HtmlLoad(const std::wstring& url);
-    // POSTs {"mode": "getversion", "app": appName} to endpoint (https only over TLS 1.2),
-    // keeps the JSON answer in APIResponse and parses its "version".
+    // POSTs {"mode": "getversion", "app": appName} to endpoint (an https endpoint is
+    // reached over TLS 1.2 only), keeps the JSON answer in APIResponse and parses its
+    // "version".
     void APILoad(const std::wstring& appName, const std::wstring& endpoint);
     // The text at a path like "links.windows[0].url" in APIResponse; empty when there is
     // no answer, no such value, or the value is an object, an array or null.

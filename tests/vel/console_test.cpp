@@ -50,8 +50,7 @@ TEST(ConsoleOutput, RedirectedOutputOfAShellReceivesUtf8Lines) {
     const auto result =
         test::RunProcess(L"cmd.exe /c \"" + Probe() + L" first \"Gr\u00FC\u00DFe \u03A9\"\"");
     ASSERT_FALSE(result.timedOut);
-    EXPECT_EQ(result.output, "first\r\nGr\xC3\xBC\xC3\x9F"
-                             "e \xCE\xA9\r\n");
+    EXPECT_EQ(result.output, "first\r\nGr\u00FC\u00DFe \u03A9\r\n"); // UTF-8 bytes
     EXPECT_TRUE(result.exitCode & kConnected);
 }
 

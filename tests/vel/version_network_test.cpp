@@ -148,9 +148,8 @@ TEST(VersionNetwork, APILoadPostsTheAppAndKeepsTheAnswer) {
     const std::string request = server.LastRequest();
     EXPECT_EQ(request.rfind("POST /api HTTP/1.1\r\n", 0), 0u) << request;
     EXPECT_NE(request.find("\r\nContent-Type: application/json\r\n"), std::string::npos) << request;
-    EXPECT_EQ(nlohmann::json::parse(Body(request)), (nlohmann::json{{"mode", "getversion"},
-                                                                    {"app", "Quillpad St\xC3\xBC"
-                                                                            "dio"}}));
+    const nlohmann::json expected{{"mode", "getversion"}, {"app", "Quillpad St\u00FCdio"}};
+    EXPECT_EQ(nlohmann::json::parse(Body(request)), expected);
 
     const TVersionRec copy = v; // the answer goes with the record
     const struct {

@@ -40,7 +40,7 @@ TEST(VersionParse, RaisesOnTheFirstPieceThatIsNoNumberKeepingWhatCameBefore) {
         {L"1. 2", "' 2'", L"1.0.0.0"},
         {L"0x10", "'0x10'", L"0.0.0.0"},
         {L"+1", "'+1'", L"0.0.0.0"},
-        {L"3.\u00B2", "'\xC2\xB2'", L"3.0.0.0"}, // superscript two, not a decimal digit
+        {L"3.\u00B2", "'\u00B2'", L"3.0.0.0"}, // superscript two, not a decimal digit
     };
     for (const auto& c : cases) {
         TVersionRec v = MakeVersion(9, 9, 9, 9);
