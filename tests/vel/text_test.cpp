@@ -6,8 +6,7 @@ namespace vel {
 namespace {
 
 TEST(TextToBoolean, AcceptsTheTrueSpellingsOnly) {
-    for (const wchar_t* yes : {L"true", L"TRUE", L"tRuE", L"1", L"-1"})
-        EXPECT_TRUE(TextToBoolean(yes)) << yes;
+    for (const wchar_t* yes : {L"true", L"TRUE", L"tRuE", L"1", L"-1"}) EXPECT_TRUE(TextToBoolean(yes)) << yes;
     for (const wchar_t* no : {L"", L"yes", L"0", L"2", L"false", L" true", L"truex"})
         EXPECT_FALSE(TextToBoolean(no)) << no;
     EXPECT_EQ(BooleanToText(true), L"true");
@@ -39,8 +38,7 @@ TEST(Occurrences, CountOverlappingAndFindTheNth) {
     EXPECT_EQ(PositionOfOccurrence(L"an", L"banana", 1, 0, false), 2);
     EXPECT_EQ(PositionOfOccurrence(L"an", L"banana", 2, 0, false), 4);
     EXPECT_EQ(PositionOfOccurrence(L"an", L"banana", 3, 0, false), 0);
-    EXPECT_EQ(PositionOfOccurrence(L"an", L"banana", 1, 2, false),
-              4); // search starts at position 3
+    EXPECT_EQ(PositionOfOccurrence(L"an", L"banana", 1, 2, false), 4); // search starts at position 3
     EXPECT_EQ(PositionOfOccurrence(L"AN", L"banana", 1, 0, true), 2);
     EXPECT_EQ(PositionOfOccurrence(L"aa", L"aaa", 2, 0, false), 2);
 }
