@@ -11,10 +11,6 @@ namespace vel {
 
 namespace {
 
-// Files smaller than one output block are written in a single call; reserving their
-// space up front would only cost another call.
-constexpr uint64_t kReserveFrom = ZipDecoder::kDefaultOutputBlock;
-
 std::wstring Join(const std::wstring& folder, const std::wstring& relative) {
     if (relative.empty()) return folder;
     return folder.back() == L'\\' ? folder + relative : folder + L"\\" + relative;
@@ -42,12 +38,6 @@ std::optional<FILETIME> LastWriteTime(const ZipEntry& entry) {
         !SystemTimeToFileTime(&utcParts, &time))
         return std::nullopt;
     return time;
-}
-
-bool Exists(const std::wstring& fullPath, bool& isFolder) {
-    const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(fullPath).c_str());
-    isFolder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-    return attributes != INVALID_FILE_ATTRIBUTES;
 }
 
 class Extractor {
@@ -79,14 +69,7 @@ class Extractor {
 
   private:
     void ExtractFile(const ZipEntry& entry, const std::wstring& target) {
-        bool isFolder = false;
-        const bool existed = Exists(target, isFolder);
-        if (isFolder)
-            throw ZipError(L"The file \"" + target +
-                           L"\" cannot be written because a folder of that name exists.");
-
         PartFile part(target);
-        if (entry.UncompressedSize >= kReserveFrom) part.Reserve(entry.UncompressedSize);
         const uint64_t dataOffset = LocateEntryData(source_, entry, directory_.DataEnd);
         decoder_.Decode(source_, dataOffset, entry, [&](const uint8_t* data, size_t size) {
             part.Write(data, size);
@@ -94,8 +77,8 @@ class Extractor {
             Report();
         });
         if (const auto time = LastWriteTime(entry)) part.SetLastWriteTime(*time);
-        part.CommitTo();
-        (existed ? done_.ReplacedFiles : done_.CreatedFiles).push_back(target);
+        const bool replaced = part.CommitTo();
+        (replaced ? done_.ReplacedFiles : done_.CreatedFiles).push_back(target);
     }
 
     void Report() {

@@ -133,17 +133,6 @@ void PartFile::Fail(const std::wstring& what, DWORD error) const {
     throw FileError(what, target_, error);
 }
 
-void PartFile::Reserve(uint64_t size) {
-    FILE_ALLOCATION_INFO allocation{};
-    allocation.AllocationSize.QuadPart = static_cast<LONGLONG>(size);
-    if (SetFileInformationByHandle(file_.Get(), FileAllocationInfo, &allocation,
-                                   sizeof(allocation)))
-        return;
-    const DWORD error = GetLastError();
-    if (error == ERROR_DISK_FULL || error == ERROR_HANDLE_DISK_FULL)
-        Fail(L"Cannot write the file", error);
-}
-
 void PartFile::Write(const uint8_t* data, size_t size) {
     while (size > 0) {
         const DWORD chunk = static_cast<DWORD>(std::min(size, kLargestWrite));
@@ -161,30 +150,49 @@ void PartFile::SetLastWriteTime(const FILETIME& time) {
         Fail(L"Cannot set the time of the file", GetLastError());
 }
 
-void PartFile::CommitTo() {
+bool PartFile::CommitTo() {
     // Closing can report a write that failed late (network shares do that).
     if (!CloseHandle(file_.Release())) Fail(L"Cannot write the file", GetLastError());
 
+    // Moving without replacing first tells a new file from a replaced one without a
+    // separate look-up, which costs a directory scan per file under Wine.
     const std::wstring target = ExtendedLengthPath(target_);
-    if (MoveFileExW(partPath_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (MoveFileExW(partPath_.c_str(), target.c_str(), 0)) {
         committed_ = true;
-        return;
+        return false;
     }
     DWORD error = GetLastError();
-    // A read-only file is replaced like any other, as an update expects; if that still
-    // fails, it keeps its attribute.
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
-        (attributes & FILE_ATTRIBUTE_READONLY) && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-        SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY)) {
-        if (MoveFileExW(partPath_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
+        error = ReplaceTarget(target);
+        if (error == ERROR_SUCCESS) {
             committed_ = true;
-            return;
+            return true;
         }
-        error = GetLastError();
-        SetFileAttributesW(target.c_str(), attributes);
     }
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        throw ZipError(L"The file \"" + target_ +
+                       L"\" cannot be written because a folder of that name exists.");
     Fail(L"Cannot replace the file", error);
+}
+
+// A read-only file is replaced like any other, as an update expects; if that still
+// fails, it keeps its attribute.
+DWORD PartFile::ReplaceTarget(const std::wstring& target) {
+    if (MoveFileExW(partPath_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return ERROR_SUCCESS;
+    const DWORD error = GetLastError();
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (error != ERROR_ACCESS_DENIED || attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) !=
+            FILE_ATTRIBUTE_READONLY ||
+        !SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY))
+        return error;
+    if (MoveFileExW(partPath_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return ERROR_SUCCESS;
+    const DWORD retryError = GetLastError();
+    SetFileAttributesW(target.c_str(), attributes);
+    return retryError;
 }
 
 } // namespace vel

@@ -49,15 +49,14 @@ class PartFile {
     PartFile(const PartFile&) = delete;
     PartFile& operator=(const PartFile&) = delete;
 
-    // Asks the file system for the space up front: less fragmentation, and a full disk
-    // shows before any data is written. Ignored where the file system cannot do it.
-    void Reserve(uint64_t size);
     void Write(const uint8_t* data, size_t size);
     void SetLastWriteTime(const FILETIME& time);
     // Closes the file and gives it the target's name, replacing a file of that name.
-    void CommitTo();
+    // Returns whether there was one.
+    bool CommitTo();
 
   private:
+    DWORD ReplaceTarget(const std::wstring& target);
     [[noreturn]] void Fail(const std::wstring& what, DWORD error) const;
 
     std::wstring target_;
