@@ -1,0 +1,177 @@
+#include "toolkit/ui_thread.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <exception>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <vector>
+
+namespace toolkit::ui_thread {
+
+namespace {
+
+constexpr UINT kServeMessage = WM_APP + 1;
+constexpr wchar_t kWindowClass[] = L"QuillpadToolkitSynchronize";
+// WaitServing wakes at least this often even when nothing signals it.
+constexpr DWORD kWaitSliceMs = 1000;
+
+struct Request {
+    const std::function<void()>* call;
+    DWORD caller;
+    std::exception_ptr error;
+    bool done = false;
+};
+
+struct EventCloser {
+    void operator()(HANDLE h) const { CloseHandle(h); }
+};
+
+class Dispatcher {
+  public:
+    Dispatcher() : thread_(GetCurrentThreadId()) {
+        posted_.reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+        if (!posted_)
+            throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                                    "CreateEvent");
+        HINSTANCE instance = GetModuleHandleW(nullptr);
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = instance;
+        wc.lpszClassName = kWindowClass;
+        RegisterClassExW(&wc);
+        window_ = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  instance, nullptr);
+        if (!window_)
+            throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
+                                    "CreateWindowEx");
+    }
+
+    bool IsCurrent() const { return GetCurrentThreadId() == thread_; }
+
+    void Run(const std::function<void()>& call) {
+        if (IsCurrent()) {
+            call();
+            return;
+        }
+        Request request{&call, GetCurrentThreadId(), nullptr};
+        {
+            std::lock_guard lock(lock_);
+            pending_.push_back(&request);
+        }
+        SetEvent(posted_.get());
+        PostMessageW(window_, kServeMessage, 0, 0);
+        {
+            std::unique_lock lock(lock_);
+            served_.wait(lock, [&] { return request.done; });
+        }
+        if (request.error) std::rethrow_exception(request.error);
+    }
+
+    bool ServePending() {
+        if (!IsCurrent()) return false;
+        bool any = false;
+        while (Request* request = NextRequest()) {
+            any = true;
+            serving_.push_back(request->caller);
+            try {
+                (*request->call)();
+            } catch (...) {
+                request->error = std::current_exception();
+            }
+            serving_.pop_back();
+            std::lock_guard lock(lock_);
+            request->done = true;
+            served_.notify_all();
+        }
+        return any;
+    }
+
+    bool IsServingCallFrom(DWORD threadId) const {
+        return IsCurrent() &&
+               std::find(serving_.begin(), serving_.end(), threadId) != serving_.end();
+    }
+
+    void WaitServing(HANDLE handle) {
+        if (!IsCurrent()) {
+            WaitForSingleObject(handle, INFINITE);
+            return;
+        }
+        const HANDLE handles[] = {handle, posted_.get()};
+        for (;;) {
+            ServePending();
+            DWORD woke = MsgWaitForMultipleObjects(2, handles, FALSE, kWaitSliceMs, QS_SENDMESSAGE);
+            if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) return;
+            // Looking at the queue delivers messages that other threads sent with SendMessage.
+            MSG msg;
+            if (woke == WAIT_OBJECT_0 + 2)
+                PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        }
+    }
+
+  private:
+    Request* NextRequest() {
+        std::lock_guard lock(lock_);
+        if (pending_.empty()) return nullptr;
+        Request* request = pending_.front();
+        pending_.pop_front();
+        return request;
+    }
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    const DWORD thread_;
+    HWND window_ = nullptr;
+    std::unique_ptr<void, EventCloser> posted_; // set whenever a call is queued; wakes WaitServing
+    std::mutex lock_;
+    std::condition_variable served_;
+    std::deque<Request*> pending_;
+    std::vector<DWORD>
+        serving_; // callers whose calls run right now, outermost first; UI thread only
+};
+
+// Created by the first thread that asks, which thereby becomes the UI thread. It lives for
+// the whole process on purpose: workers may still hand over calls while the process ends.
+Dispatcher& Instance() {
+    static Dispatcher* const instance = new Dispatcher();
+    return *instance;
+}
+
+LRESULT CALLBACK Dispatcher::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kServeMessage) return DefWindowProcW(window, message, wParam, lParam);
+    Instance().ServePending();
+    return 0;
+}
+
+} // namespace
+
+void Initialize() {
+    Instance();
+}
+
+bool IsCurrent() {
+    return Instance().IsCurrent();
+}
+
+void Run(const std::function<void()>& call) {
+    Instance().Run(call);
+}
+
+bool ServePending() {
+    return Instance().ServePending();
+}
+
+bool IsServingCallFrom(unsigned long threadId) {
+    return Instance().IsServingCallFrom(threadId);
+}
+
+void WaitServing(void* handle) {
+    Instance().WaitServing(handle);
+}
+
+} // namespace toolkit::ui_thread
