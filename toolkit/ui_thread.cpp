@@ -21,10 +21,13 @@ constexpr wchar_t kWindowClass[] = L"QuillpadToolkitSynchronize";
 constexpr DWORD kWaitSliceMs = 1000;
 
 struct Request {
+    Request(const std::function<void()>& c, DWORD from) : call(&c), caller(from) {}
     const std::function<void()>* call;
     DWORD caller;
     std::exception_ptr error;
     bool done = false;
+    // One per request, so that serving a call wakes only the worker waiting for it.
+    std::condition_variable served;
 };
 
 struct EventCloser {
@@ -59,16 +62,19 @@ class Dispatcher {
             call();
             return;
         }
-        Request request{&call, GetCurrentThreadId(), nullptr};
+        Request request(call, GetCurrentThreadId());
+        bool post = false;
         {
             std::lock_guard lock(lock_);
             pending_.push_back(&request);
+            post = !messagePosted_;
+            messagePosted_ = true;
         }
         SetEvent(posted_.get());
-        PostMessageW(window_, kServeMessage, 0, 0);
+        if (post) PostMessageW(window_, kServeMessage, 0, 0);
         {
             std::unique_lock lock(lock_);
-            served_.wait(lock, [&] { return request.done; });
+            request.served.wait(lock, [&] { return request.done; });
         }
         if (request.error) std::rethrow_exception(request.error);
     }
@@ -85,11 +91,21 @@ class Dispatcher {
                 request->error = std::current_exception();
             }
             serving_.pop_back();
+            // Notified under the lock: once the worker sees done it destroys the request.
             std::lock_guard lock(lock_);
             request->done = true;
-            served_.notify_all();
+            request->served.notify_one();
         }
         return any;
+    }
+
+    // The posted message arrived: calls queued from now on need a new one.
+    void ServePosted() {
+        {
+            std::lock_guard lock(lock_);
+            messagePosted_ = false;
+        }
+        ServePending();
     }
 
     bool IsServingCallFrom(DWORD threadId) const {
@@ -129,8 +145,10 @@ class Dispatcher {
     HWND window_ = nullptr;
     std::unique_ptr<void, EventCloser> posted_; // set whenever a call is queued; wakes WaitServing
     std::mutex lock_;
-    std::condition_variable served_;
     std::deque<Request*> pending_;
+    // A serve message waits in the UI thread's queue. One is enough, and more could fill
+    // that queue while WaitFor serves the calls without reading messages.
+    bool messagePosted_ = false;
     std::vector<DWORD>
         serving_; // callers whose calls run right now, outermost first; UI thread only
 };
@@ -144,7 +162,7 @@ Dispatcher& Instance() {
 
 LRESULT CALLBACK Dispatcher::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != kServeMessage) return DefWindowProcW(window, message, wParam, lParam);
-    Instance().ServePending();
+    Instance().ServePosted();
     return 0;
 }
 

@@ -248,11 +248,19 @@ TEST(Thread, ManyWorkersShareTheUIThread) {
                 });
         }));
     }
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&msg);
     for (auto& worker : workers)
         worker->Start();
     for (auto& worker : workers)
         worker->WaitFor();
     EXPECT_EQ(total, kWorkers * kCalls);
+    // WaitFor served them without reading messages; the queue must not have filled up.
+    int queued = 0;
+    for (; PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE); ++queued)
+        DispatchMessageW(&msg);
+    EXPECT_LE(queued, 1);
     for (int w = 0; w < kWorkers; ++w) {
         ASSERT_EQ(seen[w].size(), static_cast<size_t>(kCalls));
         for (int i = 0; i < kCalls; ++i)
