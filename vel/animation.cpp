@@ -1,11 +1,34 @@
 #include "vel/animation.h"
 
+#include <windows.h>
+
+#include <mmsystem.h>
+
 #include <chrono>
 #include <utility>
 
 #include "vel/animation_steps.h"
 
 namespace vel {
+
+namespace {
+
+// Windows wakes sleepers on a 15.6 ms tick by default, which would stretch a 5 ms step to
+// three times its length; a run asks for 1 ms ticks while it lasts.
+class FineTimerResolution {
+  public:
+    FineTimerResolution() : raised_(timeBeginPeriod(1) == TIMERR_NOERROR) {}
+    ~FineTimerResolution() {
+        if (raised_) timeEndPeriod(1);
+    }
+    FineTimerResolution(const FineTimerResolution&) = delete;
+    FineTimerResolution& operator=(const FineTimerResolution&) = delete;
+
+  private:
+    bool raised_;
+};
+
+} // namespace
 
 TIntAni::TIntAni() {
     UpdateFunction();
@@ -41,6 +64,7 @@ void TIntAni::BeforeStart() {
 
 void TIntAni::Execute() {
     if (!run_.valid) return;
+    const FineTimerResolution fineTimer;
     if (!Pause(run_.delay)) return;
     const uint8_t steps = Step;
     const uint32_t interval = AnimationInterval(run_.duration, steps);
