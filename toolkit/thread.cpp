@@ -13,10 +13,6 @@ namespace toolkit {
 
 namespace {
 
-struct HandleCloser {
-    void operator()(HANDLE h) const { CloseHandle(h); }
-};
-
 int Win32Priority(ThreadPriority priority) {
     switch (priority) {
     case ThreadPriority::Idle:
@@ -42,8 +38,15 @@ int Win32Priority(ThreadPriority priority) {
 // What the running thread needs after its object may be gone: the object itself is
 // reached only through owner, which is cleared when the object lets the body go.
 struct Thread::Control {
+    Control() = default;
+    ~Control() {
+        if (handle) CloseHandle(handle);
+    }
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
     std::atomic<Thread*> owner{nullptr};
-    std::unique_ptr<void, HandleCloser> handle;
+    HANDLE handle = nullptr;
     DWORD threadId = 0;
     ThreadPriority priority = ThreadPriority::Normal;
     std::atomic<bool> started{false};
@@ -69,15 +72,15 @@ void Thread::Start() {
     c.owner = this;
     auto box = std::make_unique<std::shared_ptr<Control>>(control_);
     unsigned id = 0;
-    uintptr_t handle = _beginthreadex(nullptr, 0, Entry, box.get(), CREATE_SUSPENDED, &id);
-    if (!handle)
+    uintptr_t created = _beginthreadex(nullptr, 0, Entry, box.get(), CREATE_SUSPENDED, &id);
+    if (!created)
         throw std::system_error(errno, std::generic_category(), "The thread cannot be created");
     box.release(); // the thread owns it now
-    c.handle.reset(reinterpret_cast<HANDLE>(handle));
+    c.handle = reinterpret_cast<HANDLE>(created);
     c.threadId = id;
-    SetThreadPriority(c.handle.get(), Win32Priority(c.priority));
+    SetThreadPriority(c.handle, Win32Priority(c.priority));
     c.started = true;
-    ResumeThread(c.handle.get());
+    ResumeThread(c.handle);
 }
 
 unsigned __stdcall Thread::Entry(void* parameter) {
@@ -130,7 +133,7 @@ ThreadPriority Thread::Priority() const {
 
 void Thread::SetPriority(ThreadPriority priority) {
     control_->priority = priority;
-    if (control_->handle) SetThreadPriority(control_->handle.get(), Win32Priority(priority));
+    if (control_->handle) SetThreadPriority(control_->handle, Win32Priority(priority));
 }
 
 int Thread::WaitFor() {
@@ -146,7 +149,7 @@ int Thread::WaitFor() {
 }
 
 void Thread::WaitUntilEnded() {
-    ui_thread::WaitServing(control_->handle.get());
+    ui_thread::WaitServing(control_->handle);
 }
 
 void Thread::Shutdown() {

@@ -6,7 +6,6 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
-#include <memory>
 #include <mutex>
 #include <system_error>
 #include <vector>
@@ -30,17 +29,14 @@ struct Request {
     std::condition_variable served;
 };
 
-struct EventCloser {
-    void operator()(HANDLE h) const { CloseHandle(h); }
-};
+[[noreturn]] void ThrowLastError(const char* what) {
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
+}
 
 class Dispatcher {
   public:
     Dispatcher() : thread_(GetCurrentThreadId()) {
-        posted_.reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
-        if (!posted_)
-            throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                                    "CreateEvent");
+        if (!posted_) ThrowLastError("CreateEvent");
         HINSTANCE instance = GetModuleHandleW(nullptr);
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof(wc);
@@ -50,9 +46,7 @@ class Dispatcher {
         RegisterClassExW(&wc);
         window_ = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   instance, nullptr);
-        if (!window_)
-            throw std::system_error(static_cast<int>(GetLastError()), std::system_category(),
-                                    "CreateWindowEx");
+        if (!window_) ThrowLastError("CreateWindowEx");
     }
 
     bool IsCurrent() const { return GetCurrentThreadId() == thread_; }
@@ -70,7 +64,7 @@ class Dispatcher {
             post = !messagePosted_;
             messagePosted_ = true;
         }
-        SetEvent(posted_.get());
+        SetEvent(posted_);
         if (post) PostMessageW(window_, kServeMessage, 0, 0);
         {
             std::unique_lock lock(lock_);
@@ -118,7 +112,7 @@ class Dispatcher {
             WaitForSingleObject(handle, INFINITE);
             return;
         }
-        const HANDLE handles[] = {handle, posted_.get()};
+        const HANDLE handles[] = {handle, posted_};
         for (;;) {
             ServePending();
             DWORD woke = MsgWaitForMultipleObjects(2, handles, FALSE, kWaitSliceMs, QS_SENDMESSAGE);
@@ -143,7 +137,8 @@ class Dispatcher {
 
     const DWORD thread_;
     HWND window_ = nullptr;
-    std::unique_ptr<void, EventCloser> posted_; // set whenever a call is queued; wakes WaitServing
+    // Set whenever a call is queued; wakes WaitServing. Never closed: see Instance.
+    const HANDLE posted_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     std::mutex lock_;
     std::deque<Request*> pending_;
     // A serve message waits in the UI thread's queue. One is enough, and more could fill
