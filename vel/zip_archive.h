@@ -37,7 +37,8 @@ class ZipArchive {
     // fails before anything is written. Throws ZipError; the archive is then closed.
     void Open(const std::wstring& path);
     // The same with a handle opened by the caller, who decides its sharing; it needs
-    // read access, and its file pointer is neither used nor moved.
+    // read access. Every read names its offset, so the handle's file pointer does not
+    // matter (and may move).
     void Open(UniqueHandle file);
     bool IsOpen() const { return source_ != nullptr; }
     // The checked entries in the order of their data.

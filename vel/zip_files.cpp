@@ -86,13 +86,6 @@ bool FolderMaker::TryCreate(const std::wstring& fullPath, DWORD& error) {
 // keeps folders met before from costing anything.
 void FolderMaker::Ensure(const std::wstring& fullPath) {
     if (present_.contains(fullPath)) return;
-    // Only a drive root such as "C:\" keeps its trailing separator; it cannot be made.
-    if (fullPath.back() == L'\\') {
-        if (!IsFolder(fullPath))
-            throw FileError(L"Cannot use the folder", fullPath, ERROR_PATH_NOT_FOUND);
-        present_.insert(fullPath);
-        return;
-    }
     DWORD error = ERROR_SUCCESS;
     bool made = TryCreate(fullPath, error);
     const std::wstring parent = ParentOf(fullPath);
@@ -100,11 +93,14 @@ void FolderMaker::Ensure(const std::wstring& fullPath) {
         Ensure(parent);
         made = TryCreate(fullPath, error);
     }
-    if (!made && error == ERROR_ALREADY_EXISTS && !IsFolder(fullPath))
-        throw ZipError(L"The folder \"" + fullPath +
-                       L"\" cannot be created because a file of that name exists.");
-    if (!made && error != ERROR_ALREADY_EXISTS)
+    // An existing folder may also answer "access denied" (a drive root, or a parent
+    // the user may not add to); what counts is that it is there.
+    if (!made && !IsFolder(fullPath)) {
+        if (error == ERROR_ALREADY_EXISTS)
+            throw ZipError(L"The folder \"" + fullPath +
+                           L"\" cannot be created because a file of that name exists.");
         throw FileError(L"Cannot create the folder", fullPath, error);
+    }
     present_.insert(fullPath);
 }
 
@@ -115,7 +111,7 @@ PartFile::PartFile(const std::wstring& target) : target_(target) {
         partPath_ = folder + L"\\~qp" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                     std::to_wstring(counter++) + L".tmp";
         file_.Reset(CreateFileW(partPath_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file_) return;
         const DWORD error = GetLastError();
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)

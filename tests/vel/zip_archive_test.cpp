@@ -246,6 +246,25 @@ TEST(ZipArchive, ReportsAFolderThatCannotBeCreatedAndAFileThatCannotBeReplaced) 
     EXPECT_EQ(test::ReadTree(target), (Tree{{L"readme.txt", "in use"}}));
 }
 
+TEST(ZipArchive, AFolderInTheWayOfAFileOrAStopFromTheProgressUndoesTheRun) {
+    test::ScratchFolder scratch;
+    const std::wstring target = Join(scratch.Path(), L"app");
+    ASSERT_TRUE(CreateDirectoryW(target.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryW(Join(target, L"readme.txt").c_str(), nullptr));
+    EXPECT_EQ(ErrorOf([&] { Extract(test::ZipFixture(L"basic.zip"), target); }),
+              L"The file \"" + Join(target, L"readme.txt") +
+                  L"\" cannot be written because a folder of that name exists.");
+    EXPECT_EQ(test::ReadTree(target), (Tree{{L"readme.txt", std::nullopt}}));
+
+    ZipArchive zip;
+    zip.Open(test::ZipFixture(L"large.zip"));
+    const auto stop = [](uint64_t done, uint64_t) {
+        if (done > 0) throw std::runtime_error("cancelled");
+    };
+    EXPECT_THROW(zip.ExtractAll(Join(scratch.Path(), L"other"), stop), std::runtime_error);
+    EXPECT_FALSE(test::FolderExists(Join(scratch.Path(), L"other")));
+}
+
 TEST(ZipArchive, ReadsThroughAHandleWhateverItsFilePointerAndKeepsWritersOut) {
     test::ScratchFolder scratch;
     const std::wstring archive = Join(scratch.Path(), L"program.zip");
