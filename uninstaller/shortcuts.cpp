@@ -1,0 +1,70 @@
+#include "uninstaller/shortcuts.h"
+
+#include <knownfolders.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <windows.h>
+
+#include "uninstaller/file_removal.h"
+#include "uninstaller/paths.h"
+
+namespace uninstaller {
+
+namespace {
+
+template <class T> class ComPtr {
+  public:
+    ~ComPtr() {
+        if (p_) p_->Release();
+    }
+    T* operator->() const { return p_; }
+    void** Out() { return reinterpret_cast<void**>(&p_); }
+
+  private:
+    T* p_ = nullptr;
+};
+
+std::wstring UserFolder(REFKNOWNFOLDERID id) {
+    PWSTR path = nullptr;
+    std::wstring folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &path))) folder = path;
+    CoTaskMemFree(path);
+    return folder;
+}
+
+} // namespace
+
+std::vector<std::wstring> ReportedShortcuts(const TInstallReport& report) {
+    std::vector<std::wstring> shortcuts;
+    const std::wstring file = report.Name + L".lnk";
+    if (report.ShortcutMenu) shortcuts.push_back(JoinPath(UserFolder(FOLDERID_Programs), file));
+    if (report.ShortcutDesktop) shortcuts.push_back(JoinPath(UserFolder(FOLDERID_Desktop), file));
+    return shortcuts;
+}
+
+bool ShortcutPointsAt(const std::wstring& shortcut, const std::wstring& executable) {
+    ComPtr<IShellLinkW> link;
+    ComPtr<IPersistFile> file;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                link.Out())) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, file.Out())) ||
+        FAILED(file->Load(shortcut.c_str(), STGM_READ)))
+        return false;
+    std::wstring target(32768, L'\0');
+    if (link->GetPath(target.data(), static_cast<int>(target.size()), nullptr, SLGP_RAWPATH) !=
+        S_OK)
+        return false;
+    target.resize(target.find(L'\0'));
+    return SamePath(target, executable);
+}
+
+std::vector<std::wstring> RemoveShortcuts(const TInstallReport& report) {
+    std::vector<std::wstring> remaining;
+    for (const std::wstring& shortcut : ReportedShortcuts(report))
+        if (FileExists(shortcut) && ShortcutPointsAt(shortcut, report.Executable) &&
+            !RemoveFile(shortcut))
+            remaining.push_back(shortcut);
+    return remaining;
+}
+
+} // namespace uninstaller
