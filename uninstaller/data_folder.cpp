@@ -1,8 +1,9 @@
 #include "uninstaller/data_folder.h"
 
+#include <windows.h>
+
 #include <knownfolders.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <algorithm>
 #include <vector>

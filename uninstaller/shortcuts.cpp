@@ -1,9 +1,10 @@
 #include "uninstaller/shortcuts.h"
 
+#include <windows.h>
+
 #include <knownfolders.h>
 #include <objbase.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include "uninstaller/file_removal.h"
 #include "uninstaller/paths.h"

@@ -1,7 +1,8 @@
 #include "uninstaller/uninstall.h"
 
-#include <objbase.h>
 #include <windows.h>
+
+#include <objbase.h>
 
 #include "uninstaller/data_folder.h"
 #include "uninstaller/file_removal.h"
