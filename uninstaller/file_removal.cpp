@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "uninstaller/paths.h"
+#include "vel/folders.h"
 
 namespace uninstaller {
 
@@ -52,7 +53,7 @@ std::vector<std::wstring> RemoveInstalledFiles(const std::wstring& folder,
     std::vector<std::wstring> remaining;
     for (const std::wstring& file : files) {
         const std::wstring path = JoinPath(folder, file);
-        if (LiesBehindLink(folder, file) || FolderExists(path)) continue;
+        if (LiesBehindLink(folder, file) || vel::FolderExists(path)) continue;
         if (!RemoveFile(path)) remaining.push_back(path);
     }
     return remaining;

@@ -4,20 +4,9 @@
 #include "uninstaller/installed_files.h"
 #include "uninstaller/paths.h"
 #include "vel/handle.h"
+#include "vel/utf8.h"
 
 namespace uninstaller {
-
-namespace {
-
-std::wstring FromUtf8(const std::string& bytes) {
-    int n =
-        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
-    return text;
-}
-
-} // namespace
 
 std::optional<TInstalledFiles> ReadInstalledFiles(const std::wstring& installFolder) {
     vel::UniqueHandle file(CreateFileW(JoinPath(installFolder, kInstalledFilesName).c_str(),
@@ -32,7 +21,7 @@ std::optional<TInstalledFiles> ReadInstalledFiles(const std::wstring& installFol
         if (got == 0) break;
         bytes.append(buffer, got);
     }
-    return ParseInstalledFiles(FromUtf8(bytes));
+    return ParseInstalledFiles(vel::FromUtf8(bytes));
 }
 
 } // namespace uninstaller

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "vel/paths.h"
+
 namespace uninstaller {
 
 std::wstring JoinPath(const std::wstring& folder, const std::wstring& name) {
@@ -19,28 +21,12 @@ bool FileExists(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool FolderExists(const std::wstring& path) {
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 bool EqualNames(const std::wstring& a, const std::wstring& b) {
     return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
                                 static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
 
 namespace {
-
-// The installer records paths as the user typed them, which may hold %VARIABLES%.
-std::wstring ExpandEnvironment(const std::wstring& path) {
-    if (path.find(L'%') == std::wstring::npos) return path;
-    DWORD n = ExpandEnvironmentStringsW(path.c_str(), nullptr, 0);
-    if (n == 0) return path;
-    std::wstring expanded(n, L'\0');
-    n = ExpandEnvironmentStringsW(path.c_str(), expanded.data(), n);
-    expanded.resize(n > 0 ? n - 1 : 0);
-    return expanded;
-}
 
 std::wstring FullPath(const std::wstring& path) {
     DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
@@ -69,7 +55,7 @@ std::wstring LongForm(const std::wstring& path) {
 
 std::wstring NormalizedPath(const std::wstring& path) {
     if (path.empty()) return path;
-    std::wstring normal = LongForm(FullPath(ExpandEnvironment(path)));
+    std::wstring normal = LongForm(FullPath(vel::ExpandEnvironmentMacros(path)));
     while (normal.size() > 3 && normal.back() == L'\\')
         normal.pop_back();
     return normal;

@@ -12,7 +12,6 @@ std::wstring JoinPath(const std::wstring& folder, const std::wstring& name);
 std::wstring ParentFolder(const std::wstring& path);
 
 bool FileExists(const std::wstring& path);
-bool FolderExists(const std::wstring& path);
 
 // The absolute path with environment variables expanded, "." and ".." resolved, long names for the
 // parts that exist and no trailing delimiter (except for a drive root).

@@ -1,6 +1,8 @@
 #include "uninstaller/registry_record.h"
 
 #include "uninstaller/paths.h"
+#include "vel/registry_copy.h"
+#include "vel/registry_key.h"
 
 namespace uninstaller {
 
@@ -8,34 +10,10 @@ namespace {
 
 constexpr wchar_t kUninstallRoot[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 
-class UniqueKey {
-  public:
-    ~UniqueKey() {
-        if (key_) RegCloseKey(key_);
-    }
-    HKEY* Out() { return &key_; }
-    HKEY Get() const { return key_; }
-
-  private:
-    HKEY key_ = nullptr;
-};
-
 std::wstring InstallLocation(HKEY key) {
-    DWORD size = 0;
-    if (RegGetValueW(key, nullptr, L"InstallLocation", RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
-        ERROR_SUCCESS)
-        return L"";
-    std::wstring value(size / sizeof(wchar_t) + 1, L'\0');
-    size = static_cast<DWORD>(value.size() * sizeof(wchar_t));
-    if (RegGetValueW(key, nullptr, L"InstallLocation", RRF_RT_REG_SZ, nullptr, value.data(),
-                     &size) != ERROR_SUCCESS)
-        return L"";
-    value.resize(value.find(L'\0'));
-    return value;
-}
-
-bool IsMissing(LSTATUS status) {
-    return status == ERROR_FILE_NOT_FOUND || status == ERROR_PATH_NOT_FOUND;
+    vel::TRegValue value;
+    if (vel::ReadRegValue(key, L"InstallLocation", value) != ERROR_SUCCESS) return L"";
+    return vel::DecodeText(value).value_or(L"");
 }
 
 } // namespace
@@ -55,17 +33,16 @@ bool IsUninstallRecordPath(const std::wstring& path) {
 
 TRecordRemoval RemoveRegistryRecord(HKEY hive, const std::wstring& path,
                                     const std::wstring& installFolder) {
-    UniqueKey key;
-    LSTATUS status = RegOpenKeyExW(hive, path.c_str(), 0,
-                                   KEY_READ | DELETE | KEY_SET_VALUE | KEY_WOW64_64KEY, key.Out());
-    if (IsMissing(status)) return TRecordRemoval::Missing;
+    vel::UniqueKey key;
+    LSTATUS status = vel::OpenRegKey(hive, path, KEY_QUERY_VALUE | KEY_WOW64_64KEY, key);
+    if (vel::IsMissing(status)) return TRecordRemoval::Missing;
     if (status != ERROR_SUCCESS) return TRecordRemoval::Failed;
     const std::wstring location = InstallLocation(key.Get());
     if (!location.empty() && !SamePath(location, installFolder))
         return TRecordRemoval::OtherInstall;
-    status = RegDeleteTreeW(key.Get(), nullptr);
-    if (status == ERROR_SUCCESS) status = RegDeleteKeyExW(hive, path.c_str(), KEY_WOW64_64KEY, 0);
-    if (status == ERROR_SUCCESS || IsMissing(status)) return TRecordRemoval::Removed;
+    key.Reset();
+    status = vel::DeleteKeyTree(hive, path, KEY_WOW64_64KEY);
+    if (status == ERROR_SUCCESS || vel::IsMissing(status)) return TRecordRemoval::Removed;
     return TRecordRemoval::Failed;
 }
 

@@ -2,12 +2,12 @@
 
 #include <windows.h>
 
-#include <knownfolders.h>
 #include <objbase.h>
 #include <shlobj.h>
 
 #include "uninstaller/file_removal.h"
 #include "uninstaller/paths.h"
+#include "vel/paths.h"
 
 namespace uninstaller {
 
@@ -25,21 +25,17 @@ template <class T> class ComPtr {
     T* p_ = nullptr;
 };
 
-std::wstring UserFolder(REFKNOWNFOLDERID id) {
-    PWSTR path = nullptr;
-    std::wstring folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &path))) folder = path;
-    CoTaskMemFree(path);
-    return folder;
-}
-
 } // namespace
 
 std::vector<std::wstring> ReportedShortcuts(const TInstallReport& report) {
     std::vector<std::wstring> shortcuts;
     const std::wstring file = report.Name + L".lnk";
-    if (report.ShortcutMenu) shortcuts.push_back(JoinPath(UserFolder(FOLDERID_Programs), file));
-    if (report.ShortcutDesktop) shortcuts.push_back(JoinPath(UserFolder(FOLDERID_Desktop), file));
+    if (report.ShortcutMenu)
+        shortcuts.push_back(
+            JoinPath(vel::GetUserShellFolder(vel::TUserShellFolder::Programs), file));
+    if (report.ShortcutDesktop)
+        shortcuts.push_back(
+            JoinPath(vel::GetUserShellFolder(vel::TUserShellFolder::Desktop), file));
     return shortcuts;
 }
 

@@ -14,6 +14,7 @@
 #include "uninstaller/running_app.h"
 #include "uninstaller/shortcuts.h"
 #include "uninstaller/user_interface.h"
+#include "vel/folders.h"
 #include "vel/text.h"
 
 namespace uninstaller {
@@ -83,7 +84,7 @@ TUninstallOutcome TUninstall::End(TUninstallResult result, const std::wstring& d
 
 bool TUninstall::DecideDataRemoval() {
     const std::wstring& data = report_.DataPath;
-    if (data.empty() || !FolderExists(data)) return false;
+    if (data.empty() || !vel::FolderExists(data)) return false;
     bool remove = request_.RemoveData;
     if (!request_.Silent)
         remove = Ask(L"Do you also want to remove your " + report_.Name +

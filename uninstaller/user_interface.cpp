@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
-#include "vel/process.h"
-#include "vel/text.h"
+#include <system_error>
+
+#include "vel/console.h"
 
 namespace uninstaller {
 
@@ -22,49 +23,15 @@ void ShowMessage(const std::wstring& title, const std::wstring& text, bool isErr
                 MB_OK | MB_SETFOREGROUND | (isError ? MB_ICONERROR : MB_ICONINFORMATION));
 }
 
-namespace {
-
-bool StartedFromShell() {
-    vel::ProcessSnapshot snapshot;
-    PROCESSENTRY32W entry;
-    for (bool more = snapshot.First(entry); more; more = snapshot.Next(entry)) {
-        if (entry.th32ProcessID != GetCurrentProcessId()) continue;
-        std::wstring parent =
-            vel::LowerCase(vel::ProcessImagePath(entry.th32ParentProcessID, 4096));
-        parent = parent.substr(parent.find_last_of(L'\\') + 1);
-        return parent == L"cmd.exe" || parent == L"powershell.exe";
-    }
-    return false;
-}
-
-HANDLE ConsoleOutput() {
-    if (!StartedFromShell()) return nullptr;
-    AttachConsole(ATTACH_PARENT_PROCESS);
-    HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-    if (output && output != INVALID_HANDLE_VALUE && GetFileType(output) != FILE_TYPE_UNKNOWN)
-        return output;
-    return CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                       nullptr, OPEN_EXISTING, 0, nullptr);
-}
-
-} // namespace
-
 void ConsoleLine(const std::wstring& text) {
-    // Decided once: the parent does not change.
-    static const HANDLE output = ConsoleOutput();
-    if (!output || output == INVALID_HANDLE_VALUE) return;
-    const std::wstring line = text + L"\r\n";
-    DWORD mode = 0, written = 0;
-    if (GetConsoleMode(output, &mode)) {
-        WriteConsoleW(output, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-        return;
+    // Asked once: the answer walks the process list, and the parent does not change.
+    static const bool fromConsole = vel::sysconsole::ConsoleCalled();
+    if (!fromConsole) return;
+    try {
+        vel::sysconsole::QuickOutput(text);
+    } catch (const std::system_error&) {
+        // A console that went away does not stop the uninstall.
     }
-    int n = WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0,
-                                nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), bytes.data(), n,
-                        nullptr, nullptr);
-    WriteFile(output, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
 } // namespace uninstaller
