@@ -18,9 +18,9 @@ class FakeInstallation {
     FakeInstallation(const FakeInstallation&) = delete;
     FakeInstallation& operator=(const FakeInstallation&) = delete;
 
-    std::wstring Name;   // unique per test, also the shortcuts' file name
-    std::wstring Folder; // the install folder (a space and an accented letter in its name; Wine
-                         // keeps shortcut targets in the ANSI code page, so no wider)
+    std::wstring Name;       // unique per test, also the shortcuts' file name
+    std::wstring Folder;     // the install folder (a space and an accented letter in its name; Wine
+                             // keeps shortcut targets in the ANSI code page, so no wider)
     std::wstring DataFolder; // the report's Data Path
     std::wstring TempFolder; // the uninstaller's temporary folder (TMP and TEMP)
     std::wstring RecordPath; // below the hive, 64-bit view

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "tests/uninstaller_e2e/fake_installation.h"
+#include "tests/uninstaller_e2e/message_boxes.h"
 #include "vel/shell.h"
 
 namespace test {
@@ -97,23 +98,16 @@ TEST(SilentUninstall, RefusesReportsItCannotTrust) {
 
 TEST(SilentUninstall, RefusesWhileTheApplicationRuns) {
     FakeInstallation install;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION quillpad{};
-    std::wstring line = L"\"" + install.Executable() + L"\"";
-    ASSERT_TRUE(CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &startup, &quillpad));
-    WaitForInputIdle(quillpad.hProcess, 10000);
-
-    const ProcessResult result = install.Uninstall(L"-silent");
-    TerminateProcess(quillpad.hProcess, 0);
-    WaitForSingleObject(quillpad.hProcess, 10000);
-    CloseHandle(quillpad.hThread);
-    CloseHandle(quillpad.hProcess);
-
+    ProcessResult result;
+    DWORD pid = 0;
+    {
+        StartedProcess quillpad(L"\"" + install.Executable() + L"\"");
+        WaitForInputIdle(quillpad.Handle(), 10000);
+        pid = quillpad.Pid();
+        result = install.Uninstall(L"-silent");
+    }
     EXPECT_EQ(result.exitCode, 5u) << result.output;
-    EXPECT_TRUE(Printed(result, "<!> Quillpad.exe (PID " + std::to_string(quillpad.dwProcessId) +
-                                    ") is running"));
+    EXPECT_TRUE(Printed(result, "<!> Quillpad.exe (PID " + std::to_string(pid) + ") is running"));
     for (const std::wstring& file : install.InstalledFiles())
         EXPECT_TRUE(FileExists(file)) << Narrow(file);
     EXPECT_TRUE(install.RecordExists());

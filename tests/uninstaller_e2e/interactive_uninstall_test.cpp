@@ -1,0 +1,91 @@
+// Uninstall.exe run as from the installed-programs list: its questions are answered by
+// pressing the buttons of its message boxes.
+#include <gtest/gtest.h>
+
+#include "tests/support/scoped_variable.h"
+#include "tests/uninstaller_e2e/fake_installation.h"
+#include "tests/uninstaller_e2e/message_boxes.h"
+
+namespace test {
+namespace {
+
+class InteractiveUninstall : public ::testing::Test {
+  protected:
+    FakeInstallation install;
+    // The uninstaller's temporary copy goes to the test's own folder.
+    ScopedVariable tmp{L"TMP", install.TempFolder};
+    ScopedVariable temp{L"TEMP", install.TempFolder};
+
+    std::wstring Caption() const { return L"Uninstall " + install.Name; }
+    std::wstring Command() const { return L"\"" + install.Path(L"Uninstall.exe") + L"\""; }
+    bool NothingRemoved() const {
+        for (const std::wstring& file : install.InstalledFiles())
+            if (!FileExists(file)) return false;
+        return FileExists(install.ReportFile()) && install.RecordExists() &&
+               FileExists(install.Shortcut(true));
+    }
+};
+
+::testing::AssertionResult Says(const std::wstring& text, const std::wstring& part) {
+    if (text.find(part) != std::wstring::npos) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << "\"" << Narrow(part) << "\" not in \"" << Narrow(text) << "\"";
+}
+
+TEST_F(InteractiveUninstall, YesRemovesTheInstallationAndNoKeepsTheData) {
+    StartedProcess uninstall(Command());
+    EXPECT_TRUE(Says(AnswerMessageBox(Caption(), IDYES),
+                     L"Do you want to remove " + install.Name + L" and all of its components"));
+    EXPECT_TRUE(Says(AnswerMessageBox(Caption(), IDNO), install.DataFolder));
+    EXPECT_TRUE(Says(AnswerMessageBox(Caption(), IDOK),
+                     install.Name + L" was removed from your computer."));
+    EXPECT_EQ(uninstall.Wait(), 0u);
+
+    EXPECT_TRUE(WaitFor([&] { return !FolderExists(install.Folder); }));
+    EXPECT_FALSE(install.RecordExists());
+    for (bool desktop : {false, true})
+        EXPECT_FALSE(FileExists(install.Shortcut(desktop)));
+    EXPECT_TRUE(FileExists(install.DataFolder + L"\\settings.ini"));
+    EXPECT_TRUE(WaitFor([&] { return install.TemporaryCopyGone(); }));
+}
+
+TEST_F(InteractiveUninstall, NoRemovesNothing) {
+    StartedProcess uninstall(Command());
+    EXPECT_TRUE(Says(AnswerMessageBox(Caption(), IDNO), L"Do you want to remove"));
+    EXPECT_EQ(uninstall.Wait(), 1u);
+    EXPECT_TRUE(NothingRemoved());
+    EXPECT_TRUE(WaitFor([&] { return install.TemporaryCopyGone(); }));
+}
+
+TEST_F(InteractiveUninstall, NamesTheRunningApplicationAndClosesItWhenAsked) {
+    const struct {
+        int answer;
+        DWORD exitCode;
+        std::wstring last; // the final message
+    } cases[] = {
+        {IDNO, 5, install.Name + L" is running. Close it and run the uninstaller again."},
+        {IDYES, 0, install.Name + L" was removed from your computer."},
+    };
+    for (const auto& c : cases) {
+        StartedProcess quillpad(L"\"" + install.Executable() + L"\"");
+        WaitForInputIdle(quillpad.Handle(), 10000);
+        StartedProcess uninstall(Command());
+        AnswerMessageBox(Caption(), IDYES);
+        AnswerMessageBox(Caption(), IDNO); // keep the data
+        EXPECT_TRUE(
+            Says(AnswerMessageBox(Caption(), c.answer),
+                 L"Quillpad.exe (PID " + std::to_wstring(quillpad.Pid()) + L") is running"));
+        EXPECT_TRUE(Says(AnswerMessageBox(Caption(), IDOK), c.last));
+        EXPECT_EQ(uninstall.Wait(), c.exitCode);
+        if (c.answer == IDYES) {
+            EXPECT_EQ(WaitForSingleObject(quillpad.Handle(), 0), WAIT_OBJECT_0);
+            EXPECT_FALSE(FileExists(install.Executable()));
+        } else {
+            EXPECT_TRUE(NothingRemoved());
+        }
+        EXPECT_TRUE(WaitFor([&] { return install.TemporaryCopyGone(); }));
+    }
+}
+
+} // namespace
+} // namespace test
