@@ -9,6 +9,11 @@ namespace uninstaller {
 
 namespace {
 
+// Installed files may lie deeper than the classic 260-character limit.
+std::wstring LongPath(const std::wstring& path) {
+    return vel::ExtendedLengthPath(path);
+}
+
 bool IsGone(DWORD error) {
     return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
 }
@@ -18,7 +23,8 @@ bool IsGone(DWORD error) {
 bool LiesBehindLink(const std::wstring& folder, const std::wstring& relative) {
     for (size_t slash = relative.find(L'\\'); slash != std::wstring::npos;
          slash = relative.find(L'\\', slash + 1)) {
-        DWORD attributes = GetFileAttributesW(JoinPath(folder, relative.substr(0, slash)).c_str());
+        DWORD attributes =
+            GetFileAttributesW(LongPath(JoinPath(folder, relative.substr(0, slash))).c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
             return true;
     }
@@ -28,24 +34,36 @@ bool LiesBehindLink(const std::wstring& folder, const std::wstring& relative) {
 // Calls visit(full path, find data) for every entry of the folder but "." and "..".
 template <class Visit> void ForEachEntry(const std::wstring& folder, Visit visit) {
     WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileExW(JoinPath(folder, L"*").c_str(), FindExInfoBasic, &data,
-                                   FindExSearchNameMatch, nullptr, 0);
-    if (find == INVALID_HANDLE_VALUE) return;
+    vel::UniqueFind find(FindFirstFileExW(LongPath(JoinPath(folder, L"*")).c_str(), FindExInfoBasic,
+                                          &data, FindExSearchNameMatch, nullptr, 0));
+    if (!find) return;
     do {
         const std::wstring name = data.cFileName;
         if (name != L"." && name != L"..") visit(JoinPath(folder, name), data);
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
+    } while (FindNextFileW(find.Get(), &data));
 }
 
 } // namespace
 
 bool RemoveFile(const std::wstring& path) {
-    DWORD attributes = GetFileAttributesW(path.c_str());
+    const std::wstring file = LongPath(path);
+    DWORD attributes = GetFileAttributesW(file.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return IsGone(GetLastError());
     if (attributes & FILE_ATTRIBUTE_READONLY)
-        SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
-    return DeleteFileW(path.c_str()) || IsGone(GetLastError());
+        SetFileAttributesW(file.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    return DeleteFileW(file.c_str()) || IsGone(GetLastError());
+}
+
+bool RemoveEmptyFolder(const std::wstring& folder) {
+    return IsFolderEmpty(folder) && RemoveDirectoryW(LongPath(folder).c_str());
+}
+
+std::vector<std::wstring> FolderEntries(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    ForEachEntry(folder, [&](const std::wstring&, const WIN32_FIND_DATAW& data) {
+        names.push_back(data.cFileName);
+    });
+    return names;
 }
 
 std::vector<std::wstring> RemoveInstalledFiles(const std::wstring& folder,
@@ -60,21 +78,18 @@ std::vector<std::wstring> RemoveInstalledFiles(const std::wstring& folder,
 }
 
 bool IsFolderEmpty(const std::wstring& folder) {
-    bool empty = true;
-    ForEachEntry(folder, [&](const std::wstring&, const WIN32_FIND_DATAW&) { empty = false; });
-    return empty;
+    return FolderEntries(folder).empty();
 }
 
 void RemoveEmptyFolders(const std::wstring& folder, const std::vector<std::wstring>& folders) {
     for (const std::wstring& relative : folders) {
         const std::wstring path = JoinPath(folder, relative);
-        if (!LiesBehindLink(folder, relative) && IsFolderEmpty(path))
-            RemoveDirectoryW(path.c_str());
+        if (!LiesBehindLink(folder, relative)) RemoveEmptyFolder(path);
     }
 }
 
 bool RemoveFolderTree(const std::wstring& folder) {
-    DWORD attributes = GetFileAttributesW(folder.c_str());
+    DWORD attributes = GetFileAttributesW(LongPath(folder).c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return IsGone(GetLastError());
     if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
         ForEachEntry(folder, [](const std::wstring& path, const WIN32_FIND_DATAW& data) {
@@ -83,12 +98,12 @@ bool RemoveFolderTree(const std::wstring& folder) {
             if (isFolder && !isLink)
                 RemoveFolderTree(path);
             else if (isFolder)
-                RemoveDirectoryW(path.c_str());
+                RemoveDirectoryW(LongPath(path).c_str());
             else
                 RemoveFile(path);
         });
     }
-    return RemoveDirectoryW(folder.c_str()) || IsGone(GetLastError());
+    return RemoveDirectoryW(LongPath(folder).c_str()) || IsGone(GetLastError());
 }
 
 } // namespace uninstaller

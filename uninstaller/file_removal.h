@@ -22,6 +22,12 @@ void RemoveEmptyFolders(const std::wstring& folder, const std::vector<std::wstri
 // True when the folder is gone.
 bool RemoveFolderTree(const std::wstring& folder);
 
+// Removes the folder when there is nothing in it; true when it was removed.
+bool RemoveEmptyFolder(const std::wstring& folder);
+
+// The names of the folder's entries; none when it cannot be listed.
+std::vector<std::wstring> FolderEntries(const std::wstring& folder);
+
 // The folder has nothing in it.
 bool IsFolderEmpty(const std::wstring& folder);
 

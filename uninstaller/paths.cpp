@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "vel/folders.h"
 #include "vel/paths.h"
 
 namespace uninstaller {
@@ -17,7 +18,7 @@ std::wstring ParentFolder(const std::wstring& path) {
 }
 
 bool FileExists(const std::wstring& path) {
-    DWORD attributes = GetFileAttributesW(path.c_str());
+    DWORD attributes = GetFileAttributesW(vel::ExtendedLengthPath(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 

@@ -130,7 +130,7 @@ void RemoveOriginalUninstaller(const std::wstring& installFolder,
     const std::wstring original = JoinPath(installFolder, kUninstallerName);
     for (int attempt = 0; attempt < kDeleteAttempts && !RemoveFile(original); ++attempt)
         Sleep(kDeleteRetryMs);
-    if (IsFolderEmpty(installFolder)) RemoveDirectoryW(installFolder.c_str());
+    RemoveEmptyFolder(installFolder);
 }
 
 void ScheduleTemporaryCopyRemoval() {

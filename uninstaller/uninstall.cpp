@@ -166,16 +166,9 @@ void TUninstall::RemoveDataFolder() {
 
 // What is left in the install folder besides Uninstall.exe: the user's own files.
 std::vector<std::wstring> TUninstall::KeptEntries() const {
-    std::vector<std::wstring> kept;
-    WIN32_FIND_DATAW data;
-    HANDLE find = FindFirstFileW(JoinPath(folder_, L"*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return kept;
-    do {
-        const std::wstring name = data.cFileName;
-        if (name != L"." && name != L".." && !EqualNames(name, kUninstallerName))
-            kept.push_back(name);
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
+    std::vector<std::wstring> kept = FolderEntries(folder_);
+    std::erase_if(kept,
+                  [](const std::wstring& name) { return EqualNames(name, kUninstallerName); });
     return kept;
 }
 

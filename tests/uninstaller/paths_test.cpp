@@ -77,5 +77,27 @@ TEST(FileRemoval, DeletesReadOnlyFilesAndKeepsFilledFolders) {
     EXPECT_TRUE(IsFolderEmpty(root));
 }
 
+TEST(FileRemoval, ReachesBeyondTheClassicPathLimit) {
+    test::ScratchFolder scratch;
+    std::wstring relative;
+    for (int i = 0; i < 6; ++i) {
+        relative +=
+            (relative.empty() ? L"" : L"\\") + std::wstring(50, static_cast<wchar_t>(L'a' + i));
+        ASSERT_TRUE(
+            CreateDirectoryW((L"\\\\?\\" + scratch.Path() + L"\\" + relative).c_str(), nullptr));
+    }
+    const std::wstring file = relative + L"\\Deep.txt";
+    ASSERT_GT(scratch.Path().size() + file.size(), size_t{MAX_PATH});
+    test::WriteTextFile(L"\\\\?\\" + scratch.Path() + L"\\" + file, "installed");
+
+    EXPECT_TRUE(RemoveInstalledFiles(scratch.Path(), {file}).empty());
+    std::vector<std::wstring> folders;
+    for (size_t slash = file.rfind(L'\\'); slash != std::wstring::npos && slash > 0;
+         slash = file.rfind(L'\\', slash - 1))
+        folders.push_back(file.substr(0, slash));
+    RemoveEmptyFolders(scratch.Path(), folders);
+    EXPECT_TRUE(IsFolderEmpty(scratch.Path()));
+}
+
 } // namespace
 } // namespace uninstaller
