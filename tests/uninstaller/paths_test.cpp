@@ -77,6 +77,21 @@ TEST(FileRemoval, DeletesReadOnlyFilesAndKeepsFilledFolders) {
     EXPECT_TRUE(IsFolderEmpty(root));
 }
 
+TEST(FileRemoval, DoesNotReachThroughALinkedFolder) {
+    test::ScratchFolder install, elsewhere;
+    test::WriteTextFile(elsewhere.Path() + L"\\Welcome.txt", "the user's");
+    if (!CreateSymbolicLinkW((install.Path() + L"\\Samples").c_str(), elsewhere.Path().c_str(),
+                             SYMBOLIC_LINK_FLAG_DIRECTORY |
+                                 SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE))
+        GTEST_SKIP() << "folder links cannot be made here";
+    EXPECT_TRUE(RemoveInstalledFiles(install.Path(), {L"Samples\\Welcome.txt"}).empty());
+    RemoveEmptyFolders(install.Path(), {L"Samples"});
+    EXPECT_TRUE(test::FileExists(elsewhere.Path() + L"\\Welcome.txt"));
+    EXPECT_TRUE(
+        RemoveFolderTree(install.Path() + L"\\Samples")); // the link goes, not what it points at
+    EXPECT_TRUE(test::FileExists(elsewhere.Path() + L"\\Welcome.txt"));
+}
+
 TEST(FileRemoval, ReachesBeyondTheClassicPathLimit) {
     test::ScratchFolder scratch;
     std::wstring relative;
