@@ -55,8 +55,10 @@ bool ShortcutPointsAt(const std::wstring& shortcut, const std::wstring& executab
     return SamePath(target, executable);
 }
 
-std::vector<std::wstring> RemoveShortcuts(const TInstallReport& report) {
+std::vector<std::wstring> RemoveShortcuts(const TInstallReport& report,
+                                          const std::wstring& installFolder) {
     std::vector<std::wstring> remaining;
+    if (!IsInsideFolder(installFolder, report.Executable)) return remaining;
     for (const std::wstring& shortcut : ReportedShortcuts(report))
         if (FileExists(shortcut) && ShortcutPointsAt(shortcut, report.Executable) &&
             !RemoveFile(shortcut))

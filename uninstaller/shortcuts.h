@@ -16,8 +16,10 @@ std::vector<std::wstring> ReportedShortcuts(const TInstallReport& report);
 bool ShortcutPointsAt(const std::wstring& shortcut, const std::wstring& executable);
 
 // Deletes the reported shortcuts that still point at the application; a shortcut that
-// was changed to point elsewhere is the user's now and stays. Returns the ones that
-// could not be deleted.
-std::vector<std::wstring> RemoveShortcuts(const TInstallReport& report);
+// was changed to point elsewhere is the user's now and stays, and so are all of them
+// when the report's program is not in installFolder (a copied folder must not take the
+// original installation's shortcuts with it). Returns the ones that could not be deleted.
+std::vector<std::wstring> RemoveShortcuts(const TInstallReport& report,
+                                          const std::wstring& installFolder);
 
 } // namespace uninstaller

@@ -178,6 +178,9 @@ TUninstallOutcome TUninstall::Run() {
     if (reading.Result != TUninstallResult::Removed) return End(reading.Result, reading.Problem);
     title_ = MessageTitle(report_.Name);
     Info(L"Uninstalling " + report_.Name + L" from " + folder_);
+    if (!SamePath(report_.InstallPath, folder_))
+        Info(L"The report was written for " + report_.InstallPath +
+             L"; only this folder's installation is removed");
 
     if (!request_.Silent &&
         !Ask(L"Do you want to remove " + report_.Name +
@@ -189,7 +192,7 @@ TUninstallOutcome TUninstall::Run() {
     if (!ApplicationClosed(Programs(plan))) return End(TUninstallResult::ApplicationRunning);
 
     ComApartment com;
-    for (const std::wstring& shortcut : RemoveShortcuts(report_)) {
+    for (const std::wstring& shortcut : RemoveShortcuts(report_, folder_)) {
         Error(L"Could not remove the shortcut " + shortcut);
         problems_.push_back(shortcut);
     }

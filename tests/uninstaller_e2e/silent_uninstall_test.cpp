@@ -64,6 +64,15 @@ TEST(SilentUninstall, WithRemoveDataNothingIsLeft) {
     EXPECT_TRUE(install.TemporaryCopyGone());
 }
 
+TEST(SilentUninstall, RefusesAnUnknownSwitch) {
+    FakeInstallation install;
+    const ProcessResult result = install.Uninstall(L"-silent -keepdata");
+    EXPECT_EQ(result.exitCode, 8u) << result.output;
+    EXPECT_TRUE(Printed(result, "<!> Unknown parameter: -keepdata"));
+    EXPECT_TRUE(Printed(result, "-silent -> Removes the application without windows or questions"));
+    EXPECT_TRUE(FileExists(install.Executable()));
+}
+
 TEST(SilentUninstall, RefusesReportsItCannotTrust) {
     const struct {
         const wchar_t* section;
@@ -140,6 +149,27 @@ TEST(SilentUninstall, LeavesAloneWhatIsNotTheInstallations) {
     EXPECT_FALSE(FileExists(install.Shortcut(false)));
     EXPECT_TRUE(FileExists(install.Shortcut(true)));
     EXPECT_TRUE(install.RecordExists());
+}
+
+TEST(SilentUninstall, ACopiedInstallationLeavesTheOriginalsShortcuts) {
+    FakeInstallation install;
+    ScratchFolder original;
+    const std::wstring originalExe = original.Path() + L"\\Quillpad.exe";
+    ASSERT_TRUE(CopyFileW(install.Executable().c_str(), originalExe.c_str(), FALSE));
+    install.SetReportValue(L"Application", L"Install Path", original.Path());
+    install.SetReportValue(L"Application", L"Executable", originalExe);
+    for (bool desktop : {false, true})
+        vel::CreateShortcut(originalExe, install.Shortcut(desktop), L"Quillpad", L"");
+
+    const ProcessResult result = install.Uninstall(L"-silent");
+    EXPECT_EQ(result.exitCode, 0u) << result.output;
+    EXPECT_TRUE(Printed(result, "(!) The report was written for " + Narrow(original.Path()) +
+                                    "; only this folder's installation is removed"));
+    EXPECT_TRUE(install.WaitUntilUninstallerGone());
+    EXPECT_FALSE(FileExists(install.Executable()));
+    for (bool desktop : {false, true})
+        EXPECT_TRUE(FileExists(install.Shortcut(desktop)));
+    EXPECT_TRUE(FileExists(originalExe));
 }
 
 TEST(SilentUninstall, WithoutAFileListRemovesOnlyTheProgramAndItself) {
