@@ -7,25 +7,10 @@
 
 #include "uninstaller/file_removal.h"
 #include "uninstaller/paths.h"
+#include "vel/com_ptr.h"
 #include "vel/paths.h"
 
 namespace uninstaller {
-
-namespace {
-
-template <class T> class ComPtr {
-  public:
-    ~ComPtr() {
-        if (p_) p_->Release();
-    }
-    T* operator->() const { return p_; }
-    void** Out() { return reinterpret_cast<void**>(&p_); }
-
-  private:
-    T* p_ = nullptr;
-};
-
-} // namespace
 
 std::vector<std::wstring> ReportedShortcuts(const TInstallReport& report) {
     std::vector<std::wstring> shortcuts;
@@ -40,11 +25,11 @@ std::vector<std::wstring> ReportedShortcuts(const TInstallReport& report) {
 }
 
 bool ShortcutPointsAt(const std::wstring& shortcut, const std::wstring& executable) {
-    ComPtr<IShellLinkW> link;
-    ComPtr<IPersistFile> file;
+    vel::ComPtr<IShellLinkW> link;
+    vel::ComPtr<IPersistFile> file;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                link.Out())) ||
-        FAILED(link->QueryInterface(IID_IPersistFile, file.Out())) ||
+                                reinterpret_cast<void**>(link.Out()))) ||
+        FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out()))) ||
         FAILED(file->Load(shortcut.c_str(), STGM_READ)))
         return false;
     std::wstring target(32768, L'\0');

@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "tests/support/scratch_key.h"
 #include "tests/support/support.h"
 #include "uninstaller/install_report.h"
 #include "uninstaller/registry_record.h"
@@ -104,12 +105,7 @@ class RegistryRecord : public ::testing::Test {
                   ERROR_SUCCESS);
     }
     bool RecordExists() const {
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key) !=
-            ERROR_SUCCESS)
-            return false;
-        RegCloseKey(key);
-        return true;
+        return test::RawKeyExists(HKEY_CURRENT_USER, path, KEY_WOW64_64KEY);
     }
 };
 

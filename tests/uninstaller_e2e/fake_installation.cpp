@@ -5,6 +5,7 @@
 #include <atomic>
 #include <stdexcept>
 
+#include "tests/support/scratch_key.h"
 #include "vel/paths.h"
 #include "vel/shell.h"
 
@@ -113,12 +114,7 @@ void FakeInstallation::WriteList(const std::string& entries) const {
 }
 
 bool FakeInstallation::RecordExists() const {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(Hive, RecordPath.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key) !=
-        ERROR_SUCCESS)
-        return false;
-    RegCloseKey(key);
-    return true;
+    return RawKeyExists(Hive, RecordPath, KEY_WOW64_64KEY);
 }
 
 ProcessResult FakeInstallation::Uninstall(const std::wstring& arguments,
