@@ -38,7 +38,7 @@ qp_wine_start() {
   qp_start_display || return 1
   qp_init_prefix || return 1
   # Every stream redirected: Wine's service processes would otherwise hold our pipes.
-  wineserver -p </dev/null >/dev/null 2>&1
+  wineserver -p </dev/null >/dev/null 2>&1 || true # already running for this prefix
   wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 

@@ -15,7 +15,11 @@ SIZE IconSize(HICON icon) {
 }
 } // namespace
 
-int Icon::Width() const { return IconSize(handle_).cx; }
-int Icon::Height() const { return IconSize(handle_).cy; }
+int Icon::Width() const {
+    return IconSize(handle_).cx;
+}
+int Icon::Height() const {
+    return IconSize(handle_).cy;
+}
 
 } // namespace toolkit

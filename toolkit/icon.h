@@ -5,7 +5,7 @@
 namespace toolkit {
 
 class Icon {
-public:
+  public:
     Icon() = default;
     explicit Icon(HICON handle) : handle_(handle) {}
     ~Icon() { Reset(); }
@@ -24,7 +24,7 @@ public:
     // Drawn with its own mask rather than as an opaque square.
     bool Transparent = false;
 
-private:
+  private:
     HICON handle_ = nullptr;
 };
 

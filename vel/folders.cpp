@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <system_error>
+#include <vector>
 
 namespace vel {
 
@@ -31,24 +32,31 @@ DWORD TryCreateFolder(const std::wstring& folder) {
     return error == ERROR_ALREADY_EXISTS && FolderExists(folder) ? ERROR_SUCCESS : error;
 }
 
-DWORD CreateFolderWithParents(const std::wstring& folder) {
-    const DWORD error = TryCreateFolder(folder);
-    if (error != ERROR_PATH_NOT_FOUND) return error;
-    const size_t slash = folder.rfind(L'\\');
-    if (slash == std::wstring::npos || slash < 4) return error; // only the "\\?\" prefix is left
-    if (const DWORD parentError = CreateFolderWithParents(folder.substr(0, slash)))
-        return parentError;
-    return TryCreateFolder(folder);
+// Creates the folder and its missing parents, appending each folder it created.
+DWORD CreateFolderWithParents(const std::wstring& folder, std::vector<std::wstring>& created) {
+    if (FolderExists(folder)) return ERROR_SUCCESS;
+    DWORD error = TryCreateFolder(folder);
+    if (error == ERROR_PATH_NOT_FOUND) {
+        const size_t slash = folder.rfind(L'\\');
+        if (slash == std::wstring::npos || slash < 4) return error; // only the "\\?\" prefix is left
+        if (const DWORD parentError = CreateFolderWithParents(folder.substr(0, slash), created))
+            return parentError;
+        error = TryCreateFolder(folder);
+    }
+    if (error == ERROR_SUCCESS) created.push_back(folder);
+    return error;
 }
 } // namespace
 
-void CreateFolderTree(const std::wstring& folder) {
+std::vector<std::wstring> CreateFolderTree(const std::wstring& folder) {
     std::wstring path = ExtendedLengthPath(folder);
     // Keep the backslash of a drive's root: "\\?\C:" alone names the volume, not its folder.
     while (path.size() > 4 && path.back() == L'\\' && path[path.size() - 2] != L':')
         path.pop_back();
-    if (const DWORD error = CreateFolderWithParents(path))
+    std::vector<std::wstring> created;
+    if (const DWORD error = CreateFolderWithParents(path, created))
         throw std::system_error(static_cast<int>(error), std::system_category());
+    return created;
 }
 
 } // namespace vel

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace vel {
 
@@ -28,8 +29,9 @@ std::wstring ExtendedLengthPath(const std::wstring& path);
 
 bool FolderExists(const std::wstring& path);
 
-// Creates the folder with all missing parents. Throws std::system_error with the Windows
+// Creates the folder with all missing parents and returns the folders it created
+// (extended-length paths, outermost first). Throws std::system_error with the Windows
 // error when a folder cannot be created (or a file of that name is in the way).
-void CreateFolderTree(const std::wstring& folder);
+std::vector<std::wstring> CreateFolderTree(const std::wstring& folder);
 
 } // namespace vel

@@ -1,7 +1,7 @@
 #pragma once
 // Running processes: a snapshot as records, and asking or forcing one to end.
-#include <windows.h>
 #include <tlhelp32.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <memory>
@@ -41,13 +41,13 @@ std::vector<TProcess> GetProcessList();
 // A walk over a process snapshot. The snapshot functions are resolved once from the
 // already loaded kernel32; when they are missing the walk is simply empty.
 class ProcessSnapshot {
-public:
+  public:
     ProcessSnapshot();
     bool Valid() const { return handle_.Valid(); }
     bool First(PROCESSENTRY32W& entry);
     bool Next(PROCESSENTRY32W& entry);
 
-private:
+  private:
     UniqueHandle handle_;
 };
 

@@ -67,12 +67,6 @@ std::wstring FullPath(const std::wstring& path) {
     return full;
 }
 
-std::wstring ExtendedLengthPath(const std::wstring& fullPath) {
-    if (fullPath.starts_with(kExtendedPrefix)) return fullPath;
-    if (fullPath.starts_with(L"\\\\")) return std::wstring(kExtendedUncPrefix) + fullPath.substr(2);
-    return std::wstring(kExtendedPrefix) + fullPath;
-}
-
 bool FolderMaker::TryCreate(const std::wstring& fullPath, DWORD& error) {
     if (CreateDirectoryW(ExtendedLengthPath(fullPath).c_str(), nullptr)) {
         created_.push_back(fullPath);

@@ -9,6 +9,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "vel/folders.h"
 #include "vel/handle.h"
 
 namespace vel {
@@ -19,10 +20,6 @@ std::wstring SystemErrorText(DWORD code);
 // An absolute path with "\" separators and no trailing separator (except for a drive
 // root such as "C:\"). A "\\?\" prefix on the input is dropped.
 std::wstring FullPath(const std::wstring& path);
-
-// "C:\a" -> "\\?\C:\a", "\\server\share\a" -> "\\?\UNC\server\share\a": the form that
-// is not limited to MAX_PATH. Expects a path made by FullPath.
-std::wstring ExtendedLengthPath(const std::wstring& fullPath);
 
 // Creates folders with their missing parents and appends each one it created to the
 // list, parents first.
