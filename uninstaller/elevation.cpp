@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <string>
 
 #include "vel/handle.h"
@@ -22,18 +20,6 @@ bool PretendStandardUser() {
     return std::wstring(value, n) == L"1";
 }
 
-vel::UniqueHandle StartAsAdministrator(const std::wstring& file, const std::wstring& parameters) {
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-    info.lpVerb = L"runas";
-    info.lpFile = file.c_str();
-    info.lpParameters = parameters.c_str();
-    info.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExW(&info)) return {};
-    return vel::UniqueHandle(info.hProcess);
-}
-
 } // namespace
 
 bool HasAdministratorRights() {
@@ -48,7 +34,7 @@ std::optional<TUninstallResult> RunElevated(const TUninstallSwitches& switches) 
         parameters.insert(parameters.end(), {L"-waitfor", std::to_wstring(pid)});
     parameters.insert(parameters.end(), {L"-waitfor", std::to_wstring(GetCurrentProcessId())});
     vel::UniqueHandle elevated =
-        StartAsAdministrator(vel::OwnExecutablePath(), vel::JoinParameters(parameters));
+        vel::ShellStartProcess(vel::OwnExecutablePath(), vel::JoinParameters(parameters), true);
     if (!elevated) return std::nullopt;
     WaitForSingleObject(elevated.Get(), INFINITE);
     DWORD code = 0;

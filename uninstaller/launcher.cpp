@@ -42,6 +42,9 @@ void ShowUsage(bool silent) {
 } // namespace
 
 TUninstallResult RunLauncher(const TUninstallSwitches& switches) {
+    // Asked first: a test's request to act as a standard user must not reach the
+    // processes started from here.
+    const bool administrator = HasAdministratorRights();
     if (!switches.Unknown.empty()) {
         ConsoleLine(L"<!> Unknown parameter: " + switches.Unknown.front());
         ShowUsage(switches.Silent);
@@ -57,7 +60,7 @@ TUninstallResult RunLauncher(const TUninstallSwitches& switches) {
     if (reading.Result != TUninstallResult::Removed)
         return Report(reading.Result, name, switches.Silent, reading.Problem);
 
-    if (reading.Report.NeedsAdministrator() && !HasAdministratorRights()) {
+    if (reading.Report.NeedsAdministrator() && !administrator) {
         if (switches.Elevated)
             return Report(TUninstallResult::ElevationRefused, name, switches.Silent);
         ConsoleLine(L"(!) Restarting as administrator");

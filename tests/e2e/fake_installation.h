@@ -43,6 +43,8 @@ class FakeInstallation {
     // uninstaller's temporary copy is gone (it removes itself after this process ended).
     ProcessResult Uninstall(const std::wstring& arguments,
                             const std::wstring& environment = L"") const;
+    // TMP and TEMP for the uninstaller, so its temporary copy goes to TempFolder.
+    std::wstring TemporaryFolderEnvironment() const;
     // Nothing is left of the uninstaller's temporary copy.
     bool TemporaryCopyGone() const;
     // Waits until Uninstall.exe is gone, which happens a moment after it ended.
@@ -51,9 +53,6 @@ class FakeInstallation {
   private:
     ScratchFolder scratch_;
 };
-
-// The lines of console output, without line ends.
-std::vector<std::string> OutputLines(const std::string& output);
 
 // Waits for a condition that another process brings about, checking every 50 ms.
 template <class Condition> bool WaitFor(Condition condition, DWORD timeoutMs = 30000) {

@@ -3,8 +3,10 @@
 
 #include <algorithm>
 
-#include "tests/uninstaller_e2e/fake_installation.h"
-#include "tests/uninstaller_e2e/message_boxes.h"
+#include "tests/e2e/fake_installation.h"
+#include "tests/e2e/installer_run.h"
+#include "tests/e2e/message_boxes.h"
+#include "tests/support/windows.h"
 #include "vel/shell.h"
 
 namespace test {
@@ -110,9 +112,10 @@ TEST(SilentUninstall, RefusesWhileTheApplicationRuns) {
     ProcessResult result;
     DWORD pid = 0;
     {
-        StartedProcess quillpad(L"\"" + install.Executable() + L"\"");
-        WaitForInputIdle(quillpad.Handle(), 10000);
-        pid = quillpad.Pid();
+        StartedProcess quillpad;
+        StartProcess(L"\"" + install.Executable() + L"\"", quillpad);
+        WaitForInputIdle(quillpad.process, 10000);
+        pid = quillpad.pid;
         result = install.Uninstall(L"-silent");
     }
     EXPECT_EQ(result.exitCode, 5u) << result.output;

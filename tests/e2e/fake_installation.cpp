@@ -1,4 +1,4 @@
-#include "tests/uninstaller_e2e/fake_installation.h"
+#include "tests/e2e/fake_installation.h"
 
 #include <objbase.h>
 
@@ -119,13 +119,17 @@ bool FakeInstallation::RecordExists() const {
 
 ProcessResult FakeInstallation::Uninstall(const std::wstring& arguments,
                                           const std::wstring& environment) const {
-    std::wstring variables = L"TMP=" + TempFolder + L"\nTEMP=" + TempFolder;
+    std::wstring variables = TemporaryFolderEnvironment();
     if (!environment.empty()) variables += L"\n" + environment;
     ProcessResult result =
         RunProcess(L"cmd.exe /c \"\"" + Path(L"Uninstall.exe") + L"\" " + arguments + L"\"", 120000,
                    variables);
     WaitFor([&] { return TemporaryCopyGone(); });
     return result;
+}
+
+std::wstring FakeInstallation::TemporaryFolderEnvironment() const {
+    return L"TMP=" + TempFolder + L"\nTEMP=" + TempFolder;
 }
 
 bool FakeInstallation::TemporaryCopyGone() const {
@@ -144,22 +148,6 @@ bool FakeInstallation::TemporaryCopyGone() const {
 
 bool FakeInstallation::WaitUntilUninstallerGone() const {
     return WaitFor([&] { return !FileExists(Path(L"Uninstall.exe")); });
-}
-
-std::vector<std::string> OutputLines(const std::string& output) {
-    std::vector<std::string> lines;
-    std::string line;
-    for (char c : output) {
-        if (c == '\r') continue;
-        if (c == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line += c;
-        }
-    }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
 }
 
 } // namespace test

@@ -2,9 +2,10 @@
 // pressing the buttons of its message boxes.
 #include <gtest/gtest.h>
 
-#include "tests/support/scoped_variable.h"
-#include "tests/uninstaller_e2e/fake_installation.h"
-#include "tests/uninstaller_e2e/message_boxes.h"
+#include "tests/e2e/fake_installation.h"
+#include "tests/e2e/installer_run.h"
+#include "tests/e2e/message_boxes.h"
+#include "tests/support/windows.h"
 
 namespace test {
 namespace {
@@ -12,9 +13,6 @@ namespace {
 class InteractiveUninstall : public ::testing::Test {
   protected:
     FakeInstallation install;
-    // The uninstaller's temporary copy goes to the test's own folder.
-    ScopedVariable tmp{L"TMP", install.TempFolder};
-    ScopedVariable temp{L"TEMP", install.TempFolder};
 
     std::wstring Caption() const { return L"Uninstall " + install.Name; }
     std::wstring Command() const { return L"\"" + install.Path(L"Uninstall.exe") + L"\""; }
@@ -33,7 +31,8 @@ class InteractiveUninstall : public ::testing::Test {
 }
 
 TEST_F(InteractiveUninstall, YesRemovesTheInstallationAndNoKeepsTheData) {
-    StartedProcess uninstall(Command());
+    StartedProcess uninstall;
+    StartProcess(Command(), uninstall, install.TemporaryFolderEnvironment());
     EXPECT_TRUE(Says(AnswerMessageBox(Caption(), IDYES),
                      L"Do you want to remove " + install.Name + L" and all of its components"));
     EXPECT_TRUE(Says(AnswerMessageBox(Caption(), IDNO), install.DataFolder));
@@ -50,7 +49,8 @@ TEST_F(InteractiveUninstall, YesRemovesTheInstallationAndNoKeepsTheData) {
 }
 
 TEST_F(InteractiveUninstall, NoRemovesNothing) {
-    StartedProcess uninstall(Command());
+    StartedProcess uninstall;
+    StartProcess(Command(), uninstall, install.TemporaryFolderEnvironment());
     EXPECT_TRUE(Says(AnswerMessageBox(Caption(), IDNO), L"Do you want to remove"));
     EXPECT_EQ(uninstall.Wait(), 1u);
     EXPECT_TRUE(NothingRemoved());
@@ -67,18 +67,19 @@ TEST_F(InteractiveUninstall, NamesTheRunningApplicationAndClosesItWhenAsked) {
         {IDYES, 0, install.Name + L" was removed from your computer."},
     };
     for (const auto& c : cases) {
-        StartedProcess quillpad(L"\"" + install.Executable() + L"\"");
-        WaitForInputIdle(quillpad.Handle(), 10000);
-        StartedProcess uninstall(Command());
+        StartedProcess quillpad;
+        StartProcess(L"\"" + install.Executable() + L"\"", quillpad);
+        WaitForInputIdle(quillpad.process, 10000);
+        StartedProcess uninstall;
+        StartProcess(Command(), uninstall, install.TemporaryFolderEnvironment());
         AnswerMessageBox(Caption(), IDYES);
         AnswerMessageBox(Caption(), IDNO); // keep the data
-        EXPECT_TRUE(
-            Says(AnswerMessageBox(Caption(), c.answer),
-                 L"Quillpad.exe (PID " + std::to_wstring(quillpad.Pid()) + L") is running"));
+        EXPECT_TRUE(Says(AnswerMessageBox(Caption(), c.answer),
+                         L"Quillpad.exe (PID " + std::to_wstring(quillpad.pid) + L") is running"));
         EXPECT_TRUE(Says(AnswerMessageBox(Caption(), IDOK), c.last));
         EXPECT_EQ(uninstall.Wait(), c.exitCode);
         if (c.answer == IDYES) {
-            EXPECT_EQ(WaitForSingleObject(quillpad.Handle(), 0), WAIT_OBJECT_0);
+            EXPECT_EQ(WaitForSingleObject(quillpad.process, 0), WAIT_OBJECT_0);
             EXPECT_FALSE(FileExists(install.Executable()));
         } else {
             EXPECT_TRUE(NothingRemoved());
