@@ -1,7 +1,7 @@
 // The installer's main block: guard, configuration, earlier installation, command line,
 // then the window.
-#include <objbase.h>
 #include <windows.h>
+#include <objbase.h>
 
 #include <exception>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Running processes: a snapshot as records, and asking or forcing one to end.
-#include <tlhelp32.h>
 #include <windows.h>
+#include <tlhelp32.h>
 
 #include <cstdint>
 #include <memory>

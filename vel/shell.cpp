@@ -1,9 +1,9 @@
 #include "vel/shell.h"
 
+#include <windows.h>
 #include <objbase.h>
 #include <shellapi.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include <stdexcept>
 

@@ -1,8 +1,8 @@
 // Silent installations of the built installer, checked on the disk and in the registry.
+#include <windows.h>
 #include <gtest/gtest.h>
 #include <objbase.h>
 #include <shlobj.h>
-#include <windows.h>
 
 #include "tests/e2e/installer_run.h"
 #include "tests/support/windows.h"

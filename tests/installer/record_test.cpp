@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "installer/install_report.h"
 #include "installer/uninstall_record.h"
