@@ -72,7 +72,7 @@ TUninstallResult RunLauncher(const TUninstallSwitches& switches) {
         ConsoleLine((good ? L"(!) " : L"<!> ") + ResultText(*result, name));
         return *result;
     }
-    const TUninstallResult result = RunFromTemporaryCopy(folder, switches, switches.WaitFor);
+    const TUninstallResult result = RunFromTemporaryCopy(folder, switches);
     if (result == TUninstallResult::Failed) return Report(result, name, switches.Silent);
     return result;
 }

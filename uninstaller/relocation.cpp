@@ -82,8 +82,7 @@ struct Pipe {
 } // namespace
 
 TUninstallResult RunFromTemporaryCopy(const std::wstring& installFolder,
-                                      const TUninstallSwitches& switches,
-                                      const std::vector<uint32_t>& waitFor) {
+                                      const TUninstallSwitches& switches) {
     const std::wstring copyFolder = CreateCopyFolder();
     const std::wstring copy = JoinPath(copyFolder, kUninstallerName);
     if (copyFolder.empty() || !CopyFileW(vel::OwnExecutablePath().c_str(), copy.c_str(), TRUE)) {
@@ -93,7 +92,7 @@ TUninstallResult RunFromTemporaryCopy(const std::wstring& installFolder,
     Pipe results(false);
     std::vector<std::wstring> parameters = UserSwitches(switches);
     parameters.insert(parameters.end(), {L"-relocated", installFolder});
-    for (uint32_t pid : waitFor)
+    for (uint32_t pid : switches.WaitFor)
         parameters.insert(parameters.end(), {L"-waitfor", std::to_wstring(pid)});
     parameters.insert(parameters.end(), {L"-waitfor", std::to_wstring(GetCurrentProcessId())});
     parameters.insert(

@@ -16,11 +16,11 @@
 namespace uninstaller {
 
 // Starts the temporary copy on installFolder with the user's switches, prints the lines
-// it reports, and returns its result. waitFor are further processes that run the
-// original Uninstall.exe (the one that restarted this one elevated).
+// it reports, and returns its result. The copy also waits for the processes in
+// switches.WaitFor (the one that restarted this one elevated) before it deletes
+// Uninstall.exe.
 TUninstallResult RunFromTemporaryCopy(const std::wstring& installFolder,
-                                      const TUninstallSwitches& switches,
-                                      const std::vector<uint32_t>& waitFor);
+                                      const TUninstallSwitches& switches);
 
 // In the copy: handles of the processes that run the original Uninstall.exe, opened at
 // once, while they are sure to be alive and waiting.

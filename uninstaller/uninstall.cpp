@@ -66,9 +66,9 @@ class TUninstall {
 
 TUninstallOutcome TUninstall::End(TUninstallResult result, const std::wstring& detail) {
     const bool removed = result == TUninstallResult::Removed;
+    const bool cancelled = result == TUninstallResult::Cancelled;
     std::wstring text =
         ResultText(result, report_.Name.empty() ? L"The application" : report_.Name);
-    const bool cancelled = result == TUninstallResult::Cancelled;
     removed || cancelled ? Info(text) : Error(text);
     if (!detail.empty()) {
         Error(detail);
@@ -77,7 +77,7 @@ TUninstallOutcome TUninstall::End(TUninstallResult result, const std::wstring& d
     if (!request_.Silent && !cancelled) {
         for (const std::wstring& note : notes_)
             text += L"\n\n" + note;
-        ShowMessage(title_, text, !removed && result != TUninstallResult::Cancelled);
+        ShowMessage(title_, text, !removed);
     }
     return {result, reportRemoved_};
 }
