@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <exception>
+
 #include "vel/folders.h"
 #include "vel/paths.h"
+#include "vel/zip_files.h"
 
 namespace uninstaller {
 
@@ -29,15 +32,6 @@ bool EqualNames(const std::wstring& a, const std::wstring& b) {
 
 namespace {
 
-std::wstring FullPath(const std::wstring& path) {
-    DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (n == 0) return path;
-    std::wstring full(n, L'\0');
-    n = GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
-    full.resize(n);
-    return full;
-}
-
 // The long form of the longest existing leading part, the rest appended unchanged.
 std::wstring LongForm(const std::wstring& path) {
     DWORD n = GetLongPathNameW(path.c_str(), nullptr, 0);
@@ -56,10 +50,11 @@ std::wstring LongForm(const std::wstring& path) {
 
 std::wstring NormalizedPath(const std::wstring& path) {
     if (path.empty()) return path;
-    std::wstring normal = LongForm(FullPath(vel::ExpandEnvironmentMacros(path)));
-    while (normal.size() > 3 && normal.back() == L'\\')
-        normal.pop_back();
-    return normal;
+    try {
+        return LongForm(vel::FullPath(vel::ExpandEnvironmentMacros(path)));
+    } catch (const std::exception&) {
+        return path; // not a usable path: compared as written
+    }
 }
 
 bool SamePath(const std::wstring& a, const std::wstring& b) {
