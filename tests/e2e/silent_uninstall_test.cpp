@@ -7,6 +7,7 @@
 #include "tests/e2e/installer_run.h"
 #include "tests/e2e/message_boxes.h"
 #include "tests/support/windows.h"
+#include "vel/handle.h"
 #include "vel/shell.h"
 
 namespace test {
@@ -64,6 +65,44 @@ TEST(SilentUninstall, WithRemoveDataNothingIsLeft) {
         EXPECT_FALSE(FileExists(install.Shortcut(desktop)));
     EXPECT_FALSE(install.RecordExists());
     EXPECT_TRUE(install.TemporaryCopyGone());
+}
+
+TEST(SilentUninstall, ALockedFileKeepsWhatARerunNeeds) {
+    FakeInstallation install;
+    ProcessResult first;
+    {
+        vel::UniqueHandle locked(CreateFileW(install.Path(L"Samples\\Welcome.txt").c_str(),
+                                             GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(locked);
+        first = install.Uninstall(L"-silent");
+    }
+    EXPECT_EQ(first.exitCode, 7u) << first.output;
+    EXPECT_TRUE(
+        Printed(first, "<!> Could not remove " + Narrow(install.Path(L"Samples\\Welcome.txt"))));
+    // The report, the list, the record and Uninstall.exe stay, so running it again works.
+    EXPECT_TRUE(FileExists(install.ReportFile()));
+    EXPECT_TRUE(FileExists(install.ListFile()));
+    EXPECT_TRUE(FileExists(install.Path(L"Uninstall.exe")));
+    EXPECT_TRUE(install.RecordExists());
+
+    const ProcessResult second = install.Uninstall(L"-silent");
+    EXPECT_EQ(second.exitCode, 0u) << second.output;
+    EXPECT_TRUE(WaitFor([&] { return !Exists(install.Folder); }));
+    EXPECT_FALSE(install.RecordExists());
+}
+
+TEST(SilentUninstall, NeverRemovesADataPathThatHoldsMoreThanTheApplication) {
+    FakeInstallation install;
+    // A damaged report's Data Path that holds the install folder (and, here, the real
+    // data folder): removing it would take far more than the application's data.
+    const std::wstring holder = install.Folder.substr(0, install.Folder.rfind(L'\\'));
+    install.SetReportValue(L"Application", L"Data Path", holder);
+    const ProcessResult result = install.Uninstall(L"-silent -removedata");
+    EXPECT_EQ(result.exitCode, 0u) << result.output;
+    EXPECT_TRUE(Printed(result, "<!> The data folder " + Narrow(holder) +
+                                    " was kept: it is not a folder of " + Narrow(install.Name) +
+                                    " alone"));
+    EXPECT_TRUE(FileExists(install.DataFolder + L"\\settings.ini"));
 }
 
 TEST(SilentUninstall, RefusesAnUnknownSwitch) {
