@@ -24,6 +24,8 @@ std::wstring ResultText(TUninstallResult result, const std::wstring& appName) {
         return L"Unknown parameter. Use -silent and -removedata.";
     case TUninstallResult::Failed:
         return L"The uninstaller could not run.";
+    case TUninstallResult::AlreadyRunning:
+        return L"The uninstaller of " + appName + L" is already running.";
     }
     return L"";
 }

@@ -16,6 +16,7 @@ enum class TUninstallResult : int {
     PartlyRemoved = 7,      // some items could not be removed; running again may finish
     BadParameters = 8,      // an unknown switch
     Failed = 9,             // the uninstaller itself could not run (temporary copy, lost worker)
+    AlreadyRunning = 10,    // another uninstaller works on the same installation
 };
 
 inline int ExitCode(TUninstallResult result) {

@@ -64,7 +64,8 @@ std::vector<std::wstring> UsageLines() {
         L"-help -> Shows this information",
         L"Exit codes: 0 removed, 1 cancelled, 2 report missing, 3 report version mismatched,",
         L"4 report damaged, 5 application running, 6 administrator rights refused,",
-        L"7 partly removed, 8 unknown parameter, 9 the uninstaller could not run",
+        L"7 partly removed, 8 unknown parameter, 9 the uninstaller could not run,",
+        L"10 another uninstaller is already running",
     };
 }
 

@@ -15,6 +15,8 @@
 #include "uninstaller/shortcuts.h"
 #include "uninstaller/user_interface.h"
 #include "vel/folders.h"
+#include "vel/handle.h"
+#include "vel/parameters.h"
 #include "vel/text.h"
 
 namespace uninstaller {
@@ -177,6 +179,13 @@ TUninstallOutcome TUninstall::Run() {
     report_ = reading.Report;
     if (reading.Result != TUninstallResult::Removed) return End(reading.Result, reading.Problem);
     title_ = MessageTitle(report_.Name);
+    // Held until this run ends: a second uninstaller started meanwhile stops here.
+    vel::UniqueHandle guard(CreateMutexW(
+        nullptr, TRUE,
+        (L"VelmarUninstall_" + vel::InstanceNameFor(vel::LowerCase(NormalizedPath(folder_))))
+            .c_str()));
+    if (!guard || GetLastError() == ERROR_ALREADY_EXISTS)
+        return End(TUninstallResult::AlreadyRunning);
     Info(L"Uninstalling " + report_.Name + L" from " + folder_);
     if (!SamePath(report_.InstallPath, folder_))
         Info(L"The report was written for " + report_.InstallPath +

@@ -48,13 +48,19 @@ TEST_F(InteractiveUninstall, YesRemovesTheInstallationAndNoKeepsTheData) {
     EXPECT_TRUE(WaitFor([&] { return install.TemporaryCopyGone(); }));
 }
 
-TEST_F(InteractiveUninstall, NoRemovesNothing) {
+TEST_F(InteractiveUninstall, NoRemovesNothingAndASecondUninstallerWaitsItsTurn) {
+    ScratchFolder firstTemp; // the first run's temporary copy, apart from the second's
     StartedProcess uninstall;
-    StartProcess(Command(), uninstall, install.TemporaryFolderEnvironment());
-    EXPECT_TRUE(Says(AnswerMessageBox(Caption(), IDNO), L"Do you want to remove"));
+    StartProcess(Command(), uninstall, L"TMP=" + firstTemp.Path() + L"\nTEMP=" + firstTemp.Path());
+    const HWND question = WaitForWindow(Caption());
+    ASSERT_TRUE(question);
+    const ProcessResult second = install.Uninstall(L"-silent");
+    EXPECT_EQ(second.exitCode, 10u) << second.output;
+    EXPECT_TRUE(Says(MessageBoxText(question), L"Do you want to remove"));
+    PressDialogButton(question, IDNO);
     EXPECT_EQ(uninstall.Wait(), 1u);
     EXPECT_TRUE(NothingRemoved());
-    EXPECT_TRUE(WaitFor([&] { return install.TemporaryCopyGone(); }));
+    EXPECT_TRUE(WaitFor([&] { return RemoveDirectoryW(firstTemp.Path().c_str()) != FALSE; }));
 }
 
 TEST_F(InteractiveUninstall, NamesTheRunningApplicationAndClosesItWhenAsked) {
