@@ -166,17 +166,18 @@ namespace test {
 namespace {
 
 TEST_F(Install, AllUsersRecordMakesAStandardUserRestartElevated) {
-    RegSetKeyValueW(HKEY_LOCAL_MACHINE, UninstallKey().c_str(), L"InstallLocation", REG_SZ, Target().c_str(),
-                    static_cast<DWORD>((Target().size() + 1) * sizeof(wchar_t)));
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, UninstallKey().c_str(), L"InstallLocation", REG_SZ,
+                    Target().c_str(), static_cast<DWORD>((Target().size() + 1) * sizeof(wchar_t)));
     const std::wstring trace = scratch.Path() + L"\\trace.txt";
-    ProcessResult result =
-        RunSetupFromConsole(L"-silent", L"QUILLPAD_SETUP_AS_STANDARD_USER=1\nQUILLPAD_SETUP_TRACE=" + trace,
-                            SetupExe(L"QuillpadSetupBoth.exe"));
+    ProcessResult result = RunSetupFromConsole(
+        L"-silent", L"QUILLPAD_SETUP_AS_STANDARD_USER=1\nQUILLPAD_SETUP_TRACE=" + trace,
+        SetupExe(L"QuillpadSetupBoth.exe"));
     EXPECT_EQ(result.exitCode, 0u);
     auto lines = OutputLines(Narrow(ReadTextFile(trace)));
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NE(lines[1].find("\" -alluser -force -silent"), std::string::npos) << lines[1];
-    EXPECT_TRUE(FileExists(Target() + L"\\Quillpad.exe")) << "the elevated copy updated the recorded folder";
+    EXPECT_TRUE(FileExists(Target() + L"\\Quillpad.exe"))
+        << "the elevated copy updated the recorded folder";
 }
 
 } // namespace
