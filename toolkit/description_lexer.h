@@ -6,6 +6,8 @@
 //   Caption = 'It\'s' + ' here\n'   strings with \\ \' \n \r \t \u{1F882}, joined by +
 //   Anchors = [Right, Bottom]       sets; ( 'a' 'b' ) lists of strings
 //   Color = clBtnFace               names: enumeration values, colours, handlers, components
+//   Picture = 'cover.png'           a picture file beside the description, which the build
+//                                   embeds (toolkit_add_forms)
 //   // comment                      to the end of the line
 #include <cstdint>
 #include <string>

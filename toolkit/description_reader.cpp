@@ -278,7 +278,8 @@ void ReadComponentResource(Component& root, const std::wstring& resourceName,
     auto data = FindResourceData(resourceName);
     if (!data) throw Error(L"The window description " + resourceName + L" is not in the program");
     PictureSource pictures = [](const std::wstring& fileName) {
-        auto picture = FindResourceData(fileName);
+        // The build embeds each picture under its file name without folders.
+        auto picture = FindResourceData(fileName.substr(fileName.find_last_of(L"/\\") + 1));
         if (!picture) throw Error(L"the picture " + fileName + L" is not in the program");
         return std::vector<std::uint8_t>(picture->begin(), picture->end());
     };

@@ -98,9 +98,21 @@ void TestButton::DoExit() {
     WinControl::DoExit();
 }
 
+TestPicture::TestPicture(toolkit::Component* owner) : GraphicControl(owner) {
+    SetBounds(0, 0, 100, 100);
+    picture_.OnChange = [this] { Invalidate(); };
+    AddProperty(std::make_unique<toolkit::PictureProperty>(L"Picture", picture_));
+}
+
+void TestPicture::Paint() {
+    if (picture_.Graphic()) Canvas().StretchDraw(ClientRect(), *picture_.Graphic());
+}
+
 void RegisterTestClasses() {
     toolkit::ClassRegistry::Register<LoggingControl>(L"LoggingControl");
     toolkit::ClassRegistry::Register<TestButton>(L"TestButton");
+    toolkit::ClassRegistry::Register<TestPicture>(L"TestPicture");
+    toolkit::ClassRegistry::Register<TestMenu>(L"TestMenu");
 }
 
 } // namespace test

@@ -3,6 +3,8 @@
 // what happens to it, and a button-like windowed control.
 #include "toolkit/form.h"
 #include "toolkit/graphic_control.h"
+#include "toolkit/picture.h"
+#include "toolkit/popup_menu.h"
 #include "toolkit/win_control.h"
 
 #include <string>
@@ -53,6 +55,27 @@ class TestButton : public toolkit::WinControl {
 
   private:
     toolkit::ModalResultKind modalResult_ = toolkit::ModalResultKind::None;
+};
+
+// Shows its picture stretched over its whole area.
+class TestPicture : public toolkit::GraphicControl {
+  public:
+    explicit TestPicture(toolkit::Component* owner);
+    toolkit::Picture& Picture() { return picture_; }
+
+  protected:
+    void Paint() override;
+
+  private:
+    toolkit::Picture picture_;
+};
+
+// A context menu that only remembers where it was asked to open.
+class TestMenu : public toolkit::Component, public toolkit::PopupMenu {
+  public:
+    using Component::Component;
+    void Popup(int x, int y) override { openedAt = {x, y}; }
+    POINT openedAt{-1, -1};
 };
 
 // Makes the test controls known to window descriptions.
