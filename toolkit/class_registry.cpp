@@ -2,6 +2,8 @@
 
 #include "toolkit/names.h"
 #include "toolkit/panel.h"
+#include "toolkit/rich_edit.h"
+#include "toolkit/scroll_box.h"
 #include "toolkit/timer.h"
 #include "toolkit/title_bar_panel.h"
 
@@ -25,6 +27,8 @@ Registry& Classes() {
             builtIn[name] = [](Component* owner) -> Component* { return new T(owner); };
         };
         add.operator()<Panel>(L"Panel");
+        add.operator()<RichEdit>(L"RichEdit");
+        add.operator()<ScrollBox>(L"ScrollBox");
         add.operator()<TitleBarPanel>(L"TitleBarPanel");
         add.operator()<Timer>(L"Timer");
         return builtIn;

@@ -98,6 +98,7 @@ void Control::ApplyBounds(int left, int top, int width, int height, bool byLayou
     if (!byLayout) {
         UpdateAnchorRules();
         if (align_ != AlignKind::None) RequestParentAlign();
+        if (parent_) parent_->ControlsChanged();
     }
     if (sized) Resize();
 }
@@ -145,6 +146,7 @@ void Control::SetVisible(bool visible) {
     visible_ = visible;
     VisibleChanged();
     if (align_ != AlignKind::None) RequestParentAlign();
+    if (parent_) parent_->ControlsChanged();
 }
 
 bool Control::Showing() const {
@@ -406,6 +408,11 @@ void Control::ApplyAnchors(int parentWidth, int parentHeight) {
     place(anchors_.Contains(Anchor::Top), anchors_.Contains(Anchor::Bottom), anchorRect_.top,
           anchorRect_.bottom, anchorParentSize_.cy, parentHeight, top, height);
     ApplyBounds(left, top, width, height, true);
+}
+
+void Control::MoveBy(int dx, int dy) {
+    OffsetRect(&anchorRect_, dx, dy);
+    ApplyBounds(left_ + dx, top_ + dy, width_, height_, true);
 }
 
 void Control::RequestParentAlign() {

@@ -96,6 +96,8 @@ class Control : public Component {
     virtual void Update();
     void BringToFront();
     void SendToBack();
+    // Moves the control and what its anchors remember together, as scrolling its parent does.
+    void MoveBy(int dx, int dy);
 
     // Whether a point of the client area takes the mouse; the parent window asks it before
     // it hands a window-less control mouse input.

@@ -27,6 +27,12 @@ const EnumNames<CursorKind>& CursorNames() {
     return names;
 }
 
+const EnumNames<FrameStyle>& FrameStyleNames() {
+    static const EnumNames<FrameStyle> names = {{L"None", FrameStyle::None},
+                                                {L"Single", FrameStyle::Single}};
+    return names;
+}
+
 ShiftState KeyboardShiftState() {
     ShiftState shift;
     if (GetKeyState(VK_SHIFT) < 0) shift.Include(ShiftKey::Shift);

@@ -19,10 +19,13 @@ enum class MouseButton { Left, Right, Middle };
 enum class ShiftKey { Shift, Alt, Ctrl, Left, Right, Middle, Double };
 using ShiftState = EnumSet<ShiftKey>;
 enum class CursorKind { Default, Arrow, Hand, IBeam, Wait, Cross, SizeAll, SizeNS, SizeWE, No };
+// The border of a scroll box or a text view.
+enum class FrameStyle { None, Single };
 
 const EnumNames<AlignKind>& AlignNames();
 const EnumNames<Anchor>& AnchorNames();
 const EnumNames<CursorKind>& CursorNames();
+const EnumNames<FrameStyle>& FrameStyleNames();
 
 // The keyboard modifiers held now, plus the mouse buttons named in a mouse message's wParam.
 ShiftState KeyboardShiftState();

@@ -435,17 +435,19 @@ LRESULT Form::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (Activated(LOWORD(wParam) != WA_INACTIVE)) return 0;
         break;
     case WM_NCCALCSIZE:
-        if (wParam && TitleBarActive()) {
-            auto* sizes = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
-            const LONG top = sizes->rgrc[0].top;
+        if (TitleBarActive()) {
+            // With wParam the first of three rectangles, without it the only one.
+            RECT* client = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
+                                  : reinterpret_cast<RECT*>(lParam);
+            const LONG top = client->top;
             LRESULT result = DefaultHandler(message, wParam, lParam);
             // The client area reaches up to the top edge: the title bar panel paints the
             // caption. A maximised window hangs over the screen edge by its frame.
-            sizes->rgrc[0].top = top;
+            client->top = top;
             if (IsZoomed(Handle())) {
                 UINT dpi = UINT(CurrentDpi());
-                sizes->rgrc[0].top += GetSystemMetricsForDpi(SM_CYSIZEFRAME, dpi) +
-                                      GetSystemMetricsForDpi(SM_CXPADDEDBORDER, dpi);
+                client->top += GetSystemMetricsForDpi(SM_CYSIZEFRAME, dpi) +
+                               GetSystemMetricsForDpi(SM_CXPADDEDBORDER, dpi);
             }
             return result;
         }

@@ -126,12 +126,22 @@ Control* WinControl::ControlAtPos(POINT point) const {
 }
 
 void WinControl::Realign() {
-    if (alignDisabled_ > 0 || aligning_ || Loading() || Destroying()) return;
-    RECT rect = ClientRect();
-    AdjustClientRect(rect);
+    if (alignDisabled_ > 0 || Loading() || Destroying()) return;
+    if (aligning_) {
+        // Laying out changed the client area (a scroll bar came or went): once more after.
+        realignAgain_ = true;
+        return;
+    }
     aligning_ = true;
     try {
-        AlignControls(rect);
+        // A few rounds at most: a layout that keeps changing its own space must not loop.
+        for (int round = 0; round < 3; ++round) {
+            realignAgain_ = false;
+            RECT rect = ClientRect();
+            AdjustClientRect(rect);
+            AlignControls(rect);
+            if (!realignAgain_) break;
+        }
     } catch (...) {
         aligning_ = false;
         throw;
@@ -534,6 +544,15 @@ LRESULT WinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_NCHITTEST:
         return NcHitTest({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    case WM_SIZE:
+        // The client area also changes without the window changing size, as when a
+        // scroll bar shows: lay the children out again then.
+        if (SIZE client{LOWORD(lParam), HIWORD(lParam)};
+            client.cx != lastClientSize_.cx || client.cy != lastClientSize_.cy) {
+            lastClientSize_ = client;
+            Realign();
+        }
+        break;
     case WM_WINDOWPOSCHANGED: {
         LRESULT result = DefaultHandler(message, wParam, lParam);
         SyncBoundsFromWindow();
@@ -765,12 +784,15 @@ void WinControl::SyncBoundsFromWindow() {
     if (parent && (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD))
         MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
     // Our own moves come back here too; only a change made elsewhere (the user dragging a
-    // frame) is news.
+    // frame, ScrollWindow moving children) is news, and it is taken as it is.
     RECT known = BoundsRect();
     if (EqualRect(&rect, &known)) return;
     syncingBounds_ = true;
     try {
-        ApplyBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, false);
+        if (rect.right - rect.left == Width() && rect.bottom - rect.top == Height())
+            MoveBy(rect.left - known.left, rect.top - known.top);
+        else
+            ApplyBounds(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, true);
     } catch (...) {
         syncingBounds_ = false;
         throw;
@@ -789,6 +811,7 @@ void WinControl::InsertControl(Control* control) {
     if (auto* window = dynamic_cast<WinControl*>(control)) tabList_.push_back(window);
     control->Invalidate();
     if (control->Align() != AlignKind::None) Realign();
+    ControlsChanged();
 }
 
 void WinControl::RemoveControl(Control* control) {
@@ -797,7 +820,9 @@ void WinControl::RemoveControl(Control* control) {
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
     tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), control), tabList_.end());
     control->parent_ = nullptr;
-    if (!Destroying() && control->Align() != AlignKind::None) Realign();
+    if (Destroying()) return;
+    if (control->Align() != AlignKind::None) Realign();
+    ControlsChanged();
 }
 
 } // namespace toolkit

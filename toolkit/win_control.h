@@ -106,6 +106,9 @@ class WinControl : public Control {
     virtual void Paint();
     virtual void AlignControls(RECT rect);
     void ScaleChildren(int multiplier, int divider);
+    // A child came, went, moved, resized, showed or hid by something other than this
+    // control's own layout.
+    virtual void ControlsChanged() {}
     // The part of the client area that aligned children share.
     virtual void AdjustClientRect(RECT& rect) const;
     virtual void DoEnter();
@@ -147,9 +150,11 @@ class WinControl : public Control {
     bool tabStop_ = false;
     int alignDisabled_ = 0;
     bool aligning_ = false;
+    bool realignAgain_ = false;
     bool doubleBuffered_ = false;
     bool syncingBounds_ = false;
     bool trackingMouse_ = false;
+    SIZE lastClientSize_{};
     Control* captureControl_ = nullptr;
     ControlCanvas canvas_;
 };

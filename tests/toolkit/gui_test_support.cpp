@@ -55,6 +55,7 @@ unsigned Rgb(toolkit::TColor color) {
 }
 
 void MouseMoveTo(toolkit::WinControl& control, POINT client) {
+    Pump(); // input the system queued earlier (a window shown under the cursor) goes first
     POINT screen = control.ClientToScreen(client);
     SetCursorPos(screen.x, screen.y);
     SendMessageW(control.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));

@@ -8,6 +8,7 @@
 #include "toolkit/hint_window.h"
 #include "toolkit/panel.h"
 #include "toolkit/popup_menu.h"
+#include "toolkit/screen.h"
 
 #include <memory>
 
@@ -231,6 +232,37 @@ TEST_F(Input, HintsUseTheHintWindowClassInForce) {
     EXPECT_EQ(hints.Window(), nullptr);
     hints.Show(panel, {0, 0});
     EXPECT_EQ(hints.Window(), nullptr);
+}
+
+TEST_F(Input, HintsShowAfterThePauseAndStayOnTheScreen) {
+    test::LoggingControl* child = AddLogging(L"Child", {50, 40, 150, 90});
+    child->SetHint(L"Shown after a pause");
+    form->Show();
+    toolkit::HintManager& hints = toolkit::Application::Instance().Hints();
+    hints.SetWindowClass([] { return std::make_unique<toolkit::HintWindow>(nullptr); });
+    hints.SetPause(5);
+    test::MouseMoveTo(*panel, {60, 45});
+    for (int i = 0; i < 100 && !hints.Window(); ++i)
+        test::PumpFor(5);
+    ASSERT_NE(hints.Window(), nullptr);
+    toolkit::HintWindow* window = hints.Window();
+    RECT needed = window->CalcHintRect(1000, L"Shown after a pause");
+    EXPECT_EQ(window->Width(), needed.right);
+    EXPECT_EQ(window->Height(), needed.bottom);
+    EXPECT_FALSE(GetWindowLongW(window->Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_NE(GetActiveWindow(), window->Handle()); // a hint never takes activation
+
+    test::MouseMoveTo(*panel, {5, 5}); // off the control: the hint goes
+    EXPECT_EQ(hints.Window(), nullptr);
+
+    // Near the screen's corner the hint moves back onto the screen.
+    RECT area = toolkit::Screen::Instance().WorkAreaRect();
+    hints.Show(child, {area.right - 2, area.bottom - 2});
+    ASSERT_NE(hints.Window(), nullptr);
+    RECT placed = hints.Window()->BoundsRect();
+    EXPECT_LE(placed.right, area.right);
+    EXPECT_LE(placed.bottom, area.bottom);
+    hints.SetPause(500);
 }
 
 } // namespace
