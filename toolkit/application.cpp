@@ -41,6 +41,9 @@ void Application::Run() {
     if (mainForm_) mainForm_->Show();
     while (!terminated_)
         HandleMessage();
+    // This loop is over; a later Run or modal loop (a second window of the same program)
+    // starts afresh.
+    terminated_ = false;
 }
 
 void Application::Terminate() {

@@ -36,6 +36,7 @@ class Application : public Component {
     void Run();
     // Ends every message loop (Run and modal ones) once the current message is handled.
     void Terminate();
+    // True from the moment the loops were told to end until Run returns.
     bool Terminated() const { return terminated_; }
     // Waits for one message and handles it.
     void HandleMessage();

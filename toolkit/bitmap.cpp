@@ -291,4 +291,24 @@ void Bitmap::LoadFromBytes(std::span<const std::uint8_t> bytes) {
                       pixels, info, DIB_RGB_COLORS);
 }
 
+void Bitmap::LoadFromRgba(std::span<const std::uint8_t> rgba, int width, int height) {
+    if (rgba.size() < std::size_t(width) * height * 4)
+        throw Error(L"Too few pixels for the bitmap");
+    alpha_ = AlphaFormatKind::Ignored;
+    Recreate(0, 0, PixelFormatKind::Bits32);
+    Recreate(width, height, PixelFormatKind::Bits32);
+    const std::uint8_t* source = rgba.data();
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* row = ScanLine(y);
+        for (int x = 0; x < width; ++x, source += 4, row += 4) {
+            const int alpha = source[3];
+            row[0] = std::uint8_t(source[2] * alpha / 255);
+            row[1] = std::uint8_t(source[1] * alpha / 255);
+            row[2] = std::uint8_t(source[0] * alpha / 255);
+            row[3] = std::uint8_t(alpha);
+        }
+    }
+    alpha_ = AlphaFormatKind::Premultiplied;
+}
+
 } // namespace toolkit

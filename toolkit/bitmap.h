@@ -56,6 +56,9 @@ class Bitmap : public Graphic {
 
     // Reads a BMP file; throws Error when it is not one.
     void LoadFromBytes(std::span<const std::uint8_t> bytes);
+    // Becomes a 32-bit bitmap with premultiplied alpha from rows of straight red, green,
+    // blue and alpha bytes, top row first.
+    void LoadFromRgba(std::span<const std::uint8_t> rgba, int width, int height);
 
   private:
     class BitmapCanvas;

@@ -281,6 +281,10 @@ bool Control::ContextPopup(POINT screenPoint) {
     return true;
 }
 
+LRESULT Control::Perform(UINT, WPARAM, LPARAM) {
+    return 0;
+}
+
 void Control::ChangeScale(int multiplier, int divider) {
     auto scale = [&](int value) { return MulDiv(value, multiplier, divider); };
     ScaleProperties(multiplier, divider);

@@ -117,6 +117,10 @@ class Control : public Component {
     // Opens PopupMenu at a screen point; true when there was one to open.
     virtual bool ContextPopup(POINT screenPoint);
 
+    // Hands the control a message directly: a windowed control's window procedure gets it;
+    // a window-less control has none and ignores it unless a subclass says otherwise.
+    virtual LRESULT Perform(UINT message, WPARAM wParam, LPARAM lParam);
+
     // Scales bounds, font, margins and constraints by multiplier / divider (a DPI change).
     virtual void ChangeScale(int multiplier, int divider);
 

@@ -3,6 +3,7 @@
 #include "toolkit/error.h"
 
 #include <cwctype>
+#include <utility>
 
 namespace toolkit {
 
@@ -12,6 +13,15 @@ bool IsIdentifierStart(wchar_t c) {
 }
 bool IsIdentifierPart(wchar_t c) {
     return std::iswalnum(c) || c == L'_';
+}
+
+// The escapes that stand for one character: \\ \' \n \r \t.
+const wchar_t* SimpleEscape(wchar_t escape) {
+    static constexpr std::pair<wchar_t, wchar_t> escapes[] = {
+        {L'\\', L'\\'}, {L'\'', L'\''}, {L'n', L'\n'}, {L'r', L'\r'}, {L't', L'\t'}};
+    for (const auto& [written, meant] : escapes)
+        if (written == escape) return &meant;
+    return nullptr;
 }
 
 int HexValue(wchar_t c) {
@@ -134,39 +144,22 @@ Token DescriptionLexer::ReadString() {
         }
         wchar_t escape = Peek();
         ++position_;
-        switch (escape) {
-        case L'\\':
-            token.text += L'\\';
-            break;
-        case L'\'':
-            token.text += L'\'';
-            break;
-        case L'n':
-            token.text += L'\n';
-            break;
-        case L'r':
-            token.text += L'\r';
-            break;
-        case L't':
-            token.text += L'\t';
-            break;
-        case L'u': {
-            if (Peek() != L'{') throw Error(L"write a code point as \\u{hex}");
-            ++position_;
-            std::uint32_t code = 0;
-            int digits = 0;
-            for (int digit; (digit = HexValue(Peek())) >= 0; ++position_, ++digits)
-                code = code * 16 + digit;
-            if (Peek() != L'}' || digits == 0 || digits > 6 || code > 0x10FFFF ||
-                (code >= 0xD800 && code <= 0xDFFF))
-                throw Error(L"invalid code point in \\u{...}");
-            ++position_;
-            AppendCodePoint(token.text, code);
-            break;
+        if (const wchar_t* plain = SimpleEscape(escape)) {
+            token.text += *plain;
+            continue;
         }
-        default:
-            throw Error(L"unknown escape \\" + std::wstring(1, escape));
-        }
+        if (escape != L'u') throw Error(L"unknown escape \\" + std::wstring(1, escape));
+        if (Peek() != L'{') throw Error(L"write a code point as \\u{hex}");
+        ++position_;
+        std::uint32_t code = 0;
+        int digits = 0;
+        for (int digit; (digit = HexValue(Peek())) >= 0; ++position_, ++digits)
+            code = code * 16 + digit;
+        if (Peek() != L'}' || digits == 0 || digits > 6 || code > 0x10FFFF ||
+            (code >= 0xD800 && code <= 0xDFFF))
+            throw Error(L"invalid code point in \\u{...}");
+        ++position_;
+        AppendCodePoint(token.text, code);
     }
 }
 

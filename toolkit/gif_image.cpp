@@ -79,22 +79,6 @@ int FindLoopCount(const GifFileType* gif) {
 // A frame's canvas: the screen's pixels as straight red, green, blue, alpha.
 using Screen = std::vector<std::uint8_t>;
 
-std::shared_ptr<Bitmap> ToBitmap(const Screen& screen, int width, int height) {
-    auto bitmap = std::make_shared<Bitmap>(width, height, PixelFormatKind::Bits32);
-    for (int y = 0; y < height; ++y) {
-        const std::uint8_t* source = screen.data() + std::size_t(y) * width * 4;
-        std::uint8_t* row = bitmap->ScanLine(y);
-        for (int x = 0; x < width; ++x, source += 4, row += 4) {
-            const int a = source[3];
-            row[0] = std::uint8_t(source[2] * a / 255);
-            row[1] = std::uint8_t(source[1] * a / 255);
-            row[2] = std::uint8_t(source[0] * a / 255);
-            row[3] = std::uint8_t(a);
-        }
-    }
-    bitmap->SetAlphaFormat(AlphaFormatKind::Premultiplied);
-    return bitmap;
-}
 } // namespace
 
 GifImage::~GifImage() {
@@ -139,7 +123,9 @@ void GifImage::LoadFromBytes(std::span<const std::uint8_t> bytes) {
                 pixel[3] = 255;
             }
         }
-        frames.push_back({ToBitmap(screen, width, height), control.DelayTime * 10});
+        auto frame = std::make_shared<Bitmap>();
+        frame->LoadFromRgba(screen, width, height);
+        frames.push_back({frame, control.DelayTime * 10});
 
         if (control.DisposalMode == DISPOSE_BACKGROUND) {
             // Browsers clear to transparent rather than to the background colour.

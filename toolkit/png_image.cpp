@@ -155,29 +155,21 @@ const std::uint8_t* PngImage::Row(int y) const {
 }
 
 void PngImage::AssignTo(Bitmap& target) const {
-    const bool alpha = transparency_ != PngTransparency::None;
+    if (transparency_ != PngTransparency::None)
+        return target.LoadFromRgba(pixels_, width_, height_);
     target.SetAlphaFormat(AlphaFormatKind::Ignored);
     target.SetSize(0, 0);
-    target.SetPixelFormat(alpha ? PixelFormatKind::Bits32 : PixelFormatKind::Bits24);
+    target.SetPixelFormat(PixelFormatKind::Bits24);
     target.SetSize(width_, height_);
     for (int y = 0; y < height_; ++y) {
         const std::uint8_t* source = Row(y);
         std::uint8_t* row = target.ScanLine(y);
-        for (int x = 0; x < width_; ++x, source += 4) {
-            const int a = source[3];
-            if (alpha) {
-                *row++ = std::uint8_t(source[2] * a / 255);
-                *row++ = std::uint8_t(source[1] * a / 255);
-                *row++ = std::uint8_t(source[0] * a / 255);
-                *row++ = std::uint8_t(a);
-            } else {
-                *row++ = source[2];
-                *row++ = source[1];
-                *row++ = source[0];
-            }
+        for (int x = 0; x < width_; ++x, source += 4, row += 3) {
+            row[0] = source[2];
+            row[1] = source[1];
+            row[2] = source[0];
         }
     }
-    if (alpha) target.SetAlphaFormat(AlphaFormatKind::Premultiplied);
 }
 
 const Bitmap& PngImage::Rendered() const {

@@ -304,6 +304,15 @@ void WinControl::SelectNext(WinControl* current, bool forward, bool checkTabStop
     if (WinControl* next = FindNextControl(current, forward, checkTabStop, false)) next->SetFocus();
 }
 
+void WinControl::Broadcast(UINT message, WPARAM wParam, LPARAM lParam) {
+    for (Control* child : std::vector<Control*>(controls_))
+        child->Perform(message, wParam, lParam);
+}
+
+LRESULT WinControl::Perform(UINT message, WPARAM wParam, LPARAM lParam) {
+    return handle_ ? WndProc(message, wParam, lParam) : 0;
+}
+
 void WinControl::Invalidate() {
     if (handle_) InvalidateRect(handle_, nullptr, FALSE);
 }

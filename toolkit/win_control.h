@@ -69,6 +69,10 @@ class WinControl : public Control {
     void SetDoubleBuffered(bool value) { doubleBuffered_ = value; }
     toolkit::Canvas& Canvas() { return canvas_; }
 
+    // Performs a message on every child control (as a form tells its children it moved).
+    void Broadcast(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Perform(UINT message, WPARAM wParam, LPARAM lParam) override;
+
     void Invalidate() override;
     void Update() override;
     RECT ClientRect() const override;

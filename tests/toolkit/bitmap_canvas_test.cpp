@@ -105,6 +105,21 @@ TEST(Bitmap, ReadsBmpFilesAndRejectsBrokenOnes) {
     EXPECT_THROW(bitmap.LoadFromBytes(huge), toolkit::Error);
 }
 
+TEST(Canvas, CopyRectStretchesWithTheCopyMode) {
+    Bitmap source(2, 1, PixelFormatKind::Bits24);
+    source.Canvas().Brush().SetColor(toolkit::RgbColor(0, 0, 0xF0));
+    source.Canvas().FillRect({0, 0, 1, 1});
+    source.Canvas().Brush().SetColor(toolkit::RgbColor(0x0F, 0, 0));
+    source.Canvas().FillRect({1, 0, 2, 1});
+    Bitmap target(4, 1, PixelFormatKind::Bits24);
+    target.Canvas().CopyRect({0, 0, 4, 1}, source.Canvas(), {0, 0, 2, 1});
+    EXPECT_EQ(PixelAt(target, 1, 0), (std::vector<std::uint8_t>{0xF0, 0, 0}));
+    EXPECT_EQ(PixelAt(target, 2, 0), (std::vector<std::uint8_t>{0, 0, 0x0F}));
+    target.Canvas().SetCopyMode(SRCPAINT); // OR onto what is there
+    target.Canvas().CopyRect({0, 0, 2, 1}, source.Canvas(), {1, 0, 2, 1});
+    EXPECT_EQ(PixelAt(target, 0, 0), (std::vector<std::uint8_t>{0xF0, 0, 0x0F}));
+}
+
 TEST(Canvas, MeasuresAndClipsText) {
     Bitmap bitmap(200, 40, PixelFormatKind::Bits24);
     toolkit::Canvas& canvas = bitmap.Canvas();

@@ -207,4 +207,38 @@ TEST_F(FormTest, APerMonitorDpiChangeScalesTheWholeForm) {
     EXPECT_EQ(panel->Font().Height(), -18); // a parent font is handed down scaled
 }
 
+TEST_F(FormTest, RunShowsTheMainFormAndEndsWhenItCloses) {
+    toolkit::Application& application = toolkit::Application::Instance();
+    auto* main = application.CreateForm<Form>();
+    ASSERT_EQ(application.MainForm(), main);
+    EXPECT_EQ(main->Owner(), &application);
+    bool shown = false;
+    main->OnShow = [&](toolkit::Component*) { shown = true; };
+    toolkit::UtilityWindow::Instance().Post([&] {
+        // A modal dialog open when the application ends is ended as well.
+        Form dialog(nullptr);
+        toolkit::UtilityWindow::Instance().Post([&] { main->Close(); });
+        EXPECT_EQ(dialog.ShowModal(), ModalResultKind::Cancel);
+        EXPECT_TRUE(application.Terminated());
+    });
+    application.Run();
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(application.Terminated()); // a later loop starts afresh
+    delete main;
+    EXPECT_EQ(application.MainForm(), nullptr);
+}
+
+TEST_F(FormTest, WindowUpdateLocksNestAndAreReleased) {
+    Form form(nullptr), other(nullptr);
+    form.Show();
+    other.Show();
+    form.LockWindowUpdate();
+    form.LockWindowUpdate();
+    form.UnlockWindowUpdate();
+    EXPECT_FALSE(LockWindowUpdate(other.Handle())); // still locked: one window at a time
+    form.UnlockWindowUpdate();
+    EXPECT_TRUE(LockWindowUpdate(other.Handle()));
+    LockWindowUpdate(nullptr);
+}
+
 } // namespace

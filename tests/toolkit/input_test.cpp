@@ -180,6 +180,32 @@ TEST_F(Input, ActivationBringsTheFocusBackToTheActiveControl) {
     EXPECT_TRUE(second->Focused());
 }
 
+// Counts the messages a form broadcasts to it.
+class Listener : public test::TestButton {
+  public:
+    using TestButton::TestButton;
+    int heard = 0;
+
+  protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_APP + 0x201) ++heard;
+        return TestButton::WndProc(message, wParam, lParam);
+    }
+};
+
+TEST_F(Input, BroadcastReachesEveryChild) {
+    auto* first = new Listener(form.get());
+    first->SetParent(form.get());
+    auto* second = new Listener(form.get());
+    second->SetParent(form.get());
+    auto* windowless = new test::LoggingControl(form.get()); // no window procedure: ignores it
+    windowless->SetParent(form.get());
+    form->Show();
+    form->Broadcast(WM_APP + 0x201, 0, LPARAM(form.get()));
+    EXPECT_EQ(first->heard, 1);
+    EXPECT_EQ(second->heard, 1);
+}
+
 class RecordingMenu : public toolkit::Component, public toolkit::PopupMenu {
   public:
     using Component::Component;
