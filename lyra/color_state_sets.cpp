@@ -14,12 +14,9 @@ int Ordinal(LyControlState state) {
     return ordinal >= 0 && ordinal < StateCount ? ordinal : -1;
 }
 
-// A published colour of a set. Each set lists its state colours in field order: the names
-// window descriptions use, and the table lookups index by half and state.
-template <class Set, class Field> struct NamedColor {
-    const wchar_t* name;
-    Field Set::*field;
-};
+// Each set lists its state colours in field order: the names window descriptions use, and
+// the table lookups index by half and state.
+template <class Set, class Field> using NamedColor = LyNamedColor<Set, Field>;
 
 template <class Set, class Field, std::size_t N>
 TColor Lookup(const Set& set, const NamedColor<Set, Field> (&colors)[N], int half,
@@ -81,10 +78,7 @@ void StoreDefaults(Set& set, const NamedColor<Set, LySourceColor> (&colors)[N],
 } // namespace
 
 LyColorStateSets::LyColorStateSets(toolkit::Persistent* AOwner) : LyPersistentColor(AOwner) {
-    PublishColorField(L"Accent", Accent);
-    for (const auto& color : StateSetsColors)
-        PublishColorField(color.name, this->*color.field);
-    PublishEnabled();
+    PublishColors(Accent, StateSetsColors);
 }
 
 LyColorStateSets::LyColorStateSets() : LyColorStateSets(nullptr) {
@@ -97,10 +91,7 @@ TColor LyColorStateSets::GetColor(bool DarkTheme, bool Foreground, LyControlStat
 }
 
 LyColorStateSet::LyColorStateSet(toolkit::Persistent* AOwner) : LyPersistentColor(AOwner) {
-    PublishColorField(L"Accent", Accent);
-    for (const auto& color : StateSetColors)
-        PublishColorField(color.name, this->*color.field);
-    PublishEnabled();
+    PublishColors(Accent, StateSetColors);
 }
 
 LyColorStateSet::LyColorStateSet(const LyColorStateSets& AFrom, bool DarkColor)
@@ -121,10 +112,7 @@ TColor LyColorStateSet::GetColor(bool Foreground, LyControlState State) const {
 
 LySingleColorStateSets::LySingleColorStateSets(toolkit::Persistent* AOwner)
     : LyPersistentColor(AOwner) {
-    PublishColorField(L"Accent", Accent);
-    for (const auto& color : SingleSetsColors)
-        PublishColorField(color.name, this->*color.field);
-    PublishEnabled();
+    PublishColors(Accent, SingleSetsColors);
 }
 
 LySingleColorStateSets::LySingleColorStateSets() : LySingleColorStateSets(nullptr) {
@@ -133,16 +121,17 @@ LySingleColorStateSets::LySingleColorStateSets() : LySingleColorStateSets(nullpt
 }
 
 void LySingleColorStateSets::SetLightColor(TColor None, TColor Hover, TColor Press) {
-    LightNone.Store(None);
-    LightHover.Store(Hover);
-    LightPress.Store(Press);
-    NotifyOwner();
+    SetHalf(false, {None, Hover, Press});
 }
 
 void LySingleColorStateSets::SetDarkColor(TColor None, TColor Hover, TColor Press) {
-    DarkNone.Store(None);
-    DarkHover.Store(Hover);
-    DarkPress.Store(Press);
+    SetHalf(true, {None, Hover, Press});
+}
+
+void LySingleColorStateSets::SetHalf(bool Dark, std::initializer_list<TColor> Colors) {
+    int index = Dark ? StateCount : 0;
+    for (TColor color : Colors)
+        (this->*SingleSetsColors[index++].field).Store(color);
     NotifyOwner();
 }
 
@@ -152,10 +141,7 @@ TColor LySingleColorStateSets::GetColor(bool DarkTheme, LyControlState State) co
 
 LySingleColorStateSet::LySingleColorStateSet(toolkit::Persistent* AOwner)
     : LyPersistentColor(AOwner) {
-    PublishColorField(L"Accent", Accent);
-    for (const auto& color : SingleSetColors)
-        PublishColorField(color.name, this->*color.field);
-    PublishEnabled();
+    PublishColors(Accent, SingleSetColors);
 }
 
 LySingleColorStateSet::LySingleColorStateSet(TColor ANone, TColor AHover, TColor APress)

@@ -7,6 +7,8 @@
 #include "lyra/color_sets.h"
 #include "lyra/types.h"
 
+#include <initializer_list>
+
 namespace lyra {
 
 // Background and foreground per state.
@@ -73,6 +75,9 @@ class LySingleColorStateSets : public LyPersistentColor {
     void SetDarkColor(TColor None, TColor Hover, TColor Press);
     // 0 for a state out of range.
     TColor GetColor(bool DarkTheme, LyControlState State) const;
+
+  private:
+    void SetHalf(bool Dark, std::initializer_list<TColor> Colors);
 };
 
 class LySingleColorStateSet : public LyPersistentColor {

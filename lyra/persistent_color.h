@@ -5,11 +5,18 @@
 #include "lyra/colors.h"
 #include "toolkit/persistent.h"
 
+#include <cstddef>
 #include <string>
 
 namespace lyra {
 
 class LySourceColor;
+
+// A published colour of a set: its name in window descriptions and the member holding it.
+template <class Set, class Field> struct LyNamedColor {
+    const wchar_t* name;
+    Field Set::*field;
+};
 
 class LyPersistentColor : public toolkit::Persistent {
   public:
@@ -35,6 +42,14 @@ class LyPersistentColor : public toolkit::Persistent {
     void PublishColorField(std::wstring name, TColor& field);
     // A source colour: setting it from a description or by Assign also notifies the owner.
     void PublishColorField(std::wstring name, LySourceColor& field);
+    // Publishes Accent, the listed colours in their order, then Enabled.
+    template <class Set, class Field, std::size_t N>
+    void PublishColors(Field& accent, const LyNamedColor<Set, Field> (&colors)[N]) {
+        PublishColorField(L"Accent", accent);
+        for (const auto& color : colors)
+            PublishColorField(color.name, static_cast<Set*>(this)->*color.field);
+        PublishEnabled();
+    }
 
   private:
     toolkit::Persistent* FOwner;
