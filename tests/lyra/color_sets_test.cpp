@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -28,7 +29,8 @@ struct DefaultsCase {
     const char* what;
     std::function<std::unique_ptr<lyra::LyPersistentColor>()> make;
     Colors colors; // in publishing order
-    bool publishesEnabled;
+    // Where Enabled comes among them: after the colours of the class that publishes it.
+    std::optional<std::size_t> enabledAt;
 };
 
 // An owner that is no control: nothing to notify.
@@ -70,8 +72,8 @@ Colors WithValues(const Colors& names, const std::vector<TColor>& values) {
 }
 
 const DefaultsCase defaultsCases[] = {
-    {"LyColorSets", Maker<LyColorSets>(), sourceDefaults, true},
-    {"LyColorSets owned", Maker<LyColorSets>(&someOwner), sourceDefaults, true},
+    {"LyColorSets", Maker<LyColorSets>(), sourceDefaults, 5},
+    {"LyColorSets owned", Maker<LyColorSets>(&someOwner), sourceDefaults, 5},
     {"LyColorSets focus",
      Maker<LyColorSets>(true),
      {{L"Accent", 0x00D47800},
@@ -79,7 +81,7 @@ const DefaultsCase defaultsCases[] = {
       {L"LightForeGround", 0x001B1B1A},
       {L"DarkBackGround", 0x002B2B2B},
       {L"DarkForeGround", 0x00FFFFFF}},
-     true},
+     5},
     {"LyCompleteColorSets",
      Maker<LyCompleteColorSets>(),
      {{L"Accent", 0x00D47800},
@@ -89,21 +91,21 @@ const DefaultsCase defaultsCases[] = {
       {L"DarkForeGround", 0x00FFFFFF},
       {L"LightBackGroundInterior", 0x00FBFBFB},
       {L"DarkBackGroundInterior", 0x002B2B2B}},
-     true},
+     5},
     {"LyColorSet",
      Maker<LyColorSet>(),
      {{L"Accent", 0x00D47800}, {L"BackGround", 0}, {L"ForeGround", 0}},
-     false},
+     std::nullopt},
     {"LyCompleteColorSet",
      Maker<LyCompleteColorSet>(&someOwner),
      {{L"Accent", 0x00D47800}, {L"BackGround", 0}, {L"ForeGround", 0}, {L"BackGroundInterior", 0}},
-     false},
+     std::nullopt},
     {"LyColorStateSets", Maker<LyColorStateSets>(),
      WithValues(stateNames,
                 {0x00D47800, 0x008B8B8B, 0x009F9F9F, 0x00757575, 0x001B1B1B, 0x001B1B1B, 0x00878787,
                  0x00A29F9D, 0x00B7B5B3, 0x008D8987, 0x00FFFFFF, 0x00FFFFFF, 0x00CECECE}),
-     true},
-    {"LyColorStateSets owned", Maker<LyColorStateSets>(&someOwner), stateNames, true},
+     13},
+    {"LyColorStateSets owned", Maker<LyColorStateSets>(&someOwner), stateNames, 13},
     {"LyColorStateSet",
      Maker<LyColorStateSet>(),
      {{L"Accent", 0},
@@ -113,16 +115,16 @@ const DefaultsCase defaultsCases[] = {
       {L"ForeGroundNone", 0},
       {L"ForeGroundHover", 0},
       {L"ForeGroundPress", 0}},
-     true},
+     7},
     {"LySingleColorStateSets", Maker<LySingleColorStateSets>(),
      WithValues(singleNames, {0x00D47800, 0x008B8B8B, 0x009F9F9F, 0x00757575, 0x00A29F9D,
                               0x00B7B5B3, 0x008D8987}),
-     true},
-    {"LySingleColorStateSets owned", Maker<LySingleColorStateSets>(&someOwner), singleNames, true},
+     7},
+    {"LySingleColorStateSets owned", Maker<LySingleColorStateSets>(&someOwner), singleNames, 7},
     {"LySingleColorStateSet",
      Maker<LySingleColorStateSet>(TColor(1), TColor(2), TColor(3)),
      {{L"Accent", 0}, {L"None", 1}, {L"Hover", 2}, {L"Press", 3}},
-     true},
+     4},
 };
 
 TEST(ColorSetsTest, PublishedNamesAndDefaultsFollowTheDescriptionFormat) {
@@ -133,7 +135,7 @@ TEST(ColorSetsTest, PublishedNamesAndDefaultsFollowTheDescriptionFormat) {
         std::vector<std::wstring> names;
         for (const auto& color : c.colors)
             names.push_back(color.first);
-        if (c.publishesEnabled) names.push_back(L"Enabled");
+        if (c.enabledAt) names.insert(names.begin() + *c.enabledAt, L"Enabled");
         EXPECT_EQ(test::PublishedNames(*set), names);
         EXPECT_FALSE(set->Enabled());
     }
@@ -272,9 +274,9 @@ TEST(ColorSetsTest, AssignCopiesThePropertiesBothSetsPublish) {
     narrower.SetEnabled(true);
     narrower.Assign(complete);
     EXPECT_FALSE(narrower.Enabled());
-    EXPECT_EQ(test::PublishedColors(narrower),
-              (Colors(test::PublishedColors(complete).begin(),
-                      test::PublishedColors(complete).begin() + 5)));
+    Colors shared = test::PublishedColors(complete);
+    shared.resize(5);
+    EXPECT_EQ(test::PublishedColors(narrower), shared);
 
     LyCompleteColorSets wider;
     wider.Assign(narrower);
