@@ -14,20 +14,18 @@ int Ordinal(LyControlState state) {
     return ordinal >= 0 && ordinal < StateCount ? ordinal : -1;
 }
 
-// Each set lists its state colours in field order: the names window descriptions use, and
-// the table lookups index by half and state.
-template <class Set, class Field> using NamedColor = LyNamedColor<Set, Field>;
-
+// Each set lists its state colours in field order, in groups of three (None, Hover, Press):
+// the names window descriptions use, and the table lookups index by group and state.
 template <class Set, class Field, std::size_t N>
-TColor Lookup(const Set& set, const NamedColor<Set, Field> (&colors)[N], int half,
+TColor Lookup(const Set& set, const LyNamedColor<Set, Field> (&colors)[N], int group,
               LyControlState state) {
     const int ordinal = Ordinal(state);
     if (ordinal < 0) return 0;
-    return TColor(set.*colors[half * StateCount + ordinal].field);
+    return TColor(set.*colors[group * StateCount + ordinal].field);
 }
 
 using S = LyColorStateSets;
-constexpr NamedColor<S, LySourceColor> StateSetsColors[] = {
+constexpr LyNamedColor<S, LySourceColor> StateSetsColors[] = {
     {L"LightBackgroundNone", &S::LightBackgroundNone},
     {L"LightBackgroundHover", &S::LightBackgroundHover},
     {L"LightBackgroundPress", &S::LightBackgroundPress},
@@ -43,21 +41,21 @@ constexpr NamedColor<S, LySourceColor> StateSetsColors[] = {
 };
 
 using R = LyColorStateSet;
-constexpr NamedColor<R, TColor> StateSetColors[] = {
+constexpr LyNamedColor<R, TColor> StateSetColors[] = {
     {L"BackgroundNone", &R::BackgroundNone},   {L"BackgroundHover", &R::BackgroundHover},
     {L"BackgroundPress", &R::BackgroundPress}, {L"ForeGroundNone", &R::ForeGroundNone},
     {L"ForeGroundHover", &R::ForeGroundHover}, {L"ForeGroundPress", &R::ForeGroundPress},
 };
 
 using SS = LySingleColorStateSets;
-constexpr NamedColor<SS, LySourceColor> SingleSetsColors[] = {
+constexpr LyNamedColor<SS, LySourceColor> SingleSetsColors[] = {
     {L"LightNone", &SS::LightNone},   {L"LightHover", &SS::LightHover},
     {L"LightPress", &SS::LightPress}, {L"DarkNone", &SS::DarkNone},
     {L"DarkHover", &SS::DarkHover},   {L"DarkPress", &SS::DarkPress},
 };
 
 using RS = LySingleColorStateSet;
-constexpr NamedColor<RS, TColor> SingleSetColors[] = {
+constexpr LyNamedColor<RS, TColor> SingleSetColors[] = {
     {L"None", &RS::None}, {L"Hover", &RS::Hover}, {L"Press", &RS::Press}};
 
 // The default grey control backgrounds per state, and the foregrounds on them.
@@ -68,7 +66,7 @@ constexpr std::array<TColor, StateCount> DarkGrayText{0x00FFFFFF, 0x00FFFFFF, 0x
 
 // Stores the halves' colours, one state group after the other, in field order.
 template <class Set, std::size_t N>
-void StoreDefaults(Set& set, const NamedColor<Set, LySourceColor> (&colors)[N],
+void StoreDefaults(Set& set, const LyNamedColor<Set, LySourceColor> (&colors)[N],
                    std::initializer_list<std::array<TColor, StateCount>> groups) {
     int index = 0;
     for (const auto& group : groups)
