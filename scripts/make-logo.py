@@ -2,7 +2,8 @@
 """Draws the Quillpad logo: a 512 x 512 RGBA PNG, a rounded square in the brand
 blue with a white quill stroke and a paper sheet. Pure Python, no imaging library.
 
-usage: make-logo.py OUT.png
+usage: make-logo.py OUT.png [OUT.ico]
+The icon holds the same picture at 256 x 256, stored as PNG (Windows Vista and later).
 """
 import math
 import struct
@@ -58,24 +59,36 @@ def pixel(x, y):
     return (int(r), int(gr), int(b), int(255 * base))
 
 
-def main(out):
+def png(size):
+    """The logo at size x size pixels (SIZE divided by a whole number), as PNG bytes."""
+    scale = SIZE // size
     rows = bytearray()
-    for y in range(SIZE):
+    for y in range(size):
         rows.append(0)
-        for x in range(SIZE):
-            rows.extend(pixel(x, y))
+        for x in range(size):
+            rows.extend(pixel(x * scale + scale // 2 - 0.5, y * scale + scale // 2 - 0.5))
 
     def chunk(kind, data):
         body = kind + data
         return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
-    png = b"\x89PNG\r\n\x1a\n"
-    png += chunk(b"IHDR", struct.pack(">IIBBBBB", SIZE, SIZE, 8, 6, 0, 0, 0))
-    png += chunk(b"IDAT", zlib.compress(bytes(rows), 9))
-    png += chunk(b"IEND", b"")
+    data = b"\x89PNG\r\n\x1a\n"
+    data += chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+    data += chunk(b"IDAT", zlib.compress(bytes(rows), 9))
+    data += chunk(b"IEND", b"")
+    return data
+
+
+def main(out, icon=None):
     with open(out, "wb") as f:
-        f.write(png)
+        f.write(png(SIZE))
+    if icon:
+        image = png(256)
+        header = struct.pack("<HHH", 0, 1, 1)
+        entry = struct.pack("<BBBBHHII", 0, 0, 0, 0, 1, 32, len(image), 6 + 16)
+        with open(icon, "wb") as f:
+            f.write(header + entry + image)
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(*sys.argv[1:3])

@@ -6,8 +6,9 @@
 qp_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$qp_root/build/wine}
 export WINEDEBUG=${WINEDEBUG:--all}
-# No Mono or Gecko download prompts while the prefix is made.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# No Mono or Gecko download prompts while the prefix is made, and no desktop menu
+# entries for the shortcuts that installations create.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
 qp_xvfb_pid=""
 
 qp_start_display() {
@@ -38,7 +39,7 @@ qp_wine_start() {
   qp_start_display || return 1
   qp_init_prefix || return 1
   # Every stream redirected: Wine's service processes would otherwise hold our pipes.
-  wineserver -p </dev/null >/dev/null 2>&1
+  wineserver -p </dev/null >/dev/null 2>&1 || true # already running for this prefix
   wine cmd /c exit </dev/null >/dev/null 2>&1
 }
 

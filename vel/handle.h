@@ -9,7 +9,7 @@ namespace vel {
 // Closes a kernel handle with CloseHandle. Both null and INVALID_HANDLE_VALUE mean "none",
 // since Win32 uses either depending on the function.
 class UniqueHandle {
-public:
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(HANDLE h) : h_(h) {}
     ~UniqueHandle() { Reset(); }
@@ -30,7 +30,7 @@ public:
         h_ = h;
     }
 
-private:
+  private:
     HANDLE h_ = nullptr;
 };
 

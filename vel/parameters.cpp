@@ -7,7 +7,9 @@
 namespace vel {
 
 namespace {
-bool IsBlank(wchar_t c) { return c <= L' '; }
+bool IsBlank(wchar_t c) {
+    return c <= L' ';
+}
 
 // Splits the process's command line once; parameter 0 is replaced by the module path.
 const std::vector<std::wstring>& ProcessParameters() {
@@ -25,7 +27,8 @@ std::vector<std::wstring> SplitCommandLine(const std::wstring& line) {
     std::vector<std::wstring> parameters;
     size_t i = 0;
     while (true) {
-        while (i < line.size() && IsBlank(line[i])) ++i;
+        while (i < line.size() && IsBlank(line[i]))
+            ++i;
         if (i >= line.size()) break;
         std::wstring parameter;
         bool quoted = false;
@@ -68,19 +71,26 @@ std::wstring OwnExecutablePath() {
     }
 }
 
-int ParameterCount() { return static_cast<int>(ProcessParameters().size()) - 1; }
+int ParameterCount() {
+    return static_cast<int>(ProcessParameters().size()) - 1;
+}
 
-std::wstring GetParameter(int index) {
+std::wstring RawParameter(int index) {
     const auto& list = ProcessParameters();
     if (index < 0 || index >= static_cast<int>(list.size())) return L"";
-    std::wstring parameter = list[static_cast<size_t>(index)];
+    return list[static_cast<size_t>(index)];
+}
+
+std::wstring GetParameter(int index) {
+    std::wstring parameter = RawParameter(index);
     if (!parameter.empty() && parameter[0] == L'/') parameter[0] = L'-';
     return parameter;
 }
 
 std::wstring GetAllParameters() {
     std::vector<std::wstring> parameters;
-    for (int i = 1; i <= ParameterCount(); ++i) parameters.push_back(GetParameter(i));
+    for (int i = 1; i <= ParameterCount(); ++i)
+        parameters.push_back(GetParameter(i));
     return JoinParameters(parameters);
 }
 
@@ -100,7 +110,8 @@ namespace {
 // name, another letter case or a linked folder names the same guard.
 std::wstring CanonicalExecutablePath() {
     std::wstring path = OwnExecutablePath();
-    UniqueHandle file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+    UniqueHandle file(CreateFileW(path.c_str(), 0,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return path;
     std::wstring final(32768, L'\0');

@@ -20,6 +20,9 @@ std::wstring JoinParameters(const std::vector<std::wstring>& parameters);
 // Number of parameters after the program's own path.
 int ParameterCount();
 
+// Parameter index (0 = the program's own full path) exactly as given; empty when absent.
+std::wstring RawParameter(int index);
+
 // Parameter index (0 = the program's own full path) with a leading "/" turned into "-".
 std::wstring GetParameter(int index);
 

@@ -1,7 +1,7 @@
 #include "vel/process.h"
 
-#include <psapi.h>
 #include <algorithm>
+#include <psapi.h>
 #include <shellapi.h>
 
 #include "vel/shell.h"
@@ -59,7 +59,8 @@ std::wstring ProcessImagePath(DWORD pid, size_t capacity) {
     UniqueHandle process(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid));
     if (!process) return L"";
     std::wstring path(capacity, L'\0');
-    DWORD n = GetModuleFileNameExW(process.Get(), nullptr, path.data(), static_cast<DWORD>(capacity));
+    DWORD n =
+        GetModuleFileNameExW(process.Get(), nullptr, path.data(), static_cast<DWORD>(capacity));
     path.resize(n);
     return path.substr(0, path.find(L'\0'));
 }
@@ -89,19 +90,25 @@ std::wstring TaskkillParameters(int32_t pid, bool force) {
     return params;
 }
 
-void TProcess::CloseProcess() const { ShellRun(L"taskkill", false, TaskkillParameters(PID, false), false, L""); }
+void TProcess::CloseProcess() const {
+    ShellRun(L"taskkill", false, TaskkillParameters(PID, false), false, L"");
+}
 
-void TProcess::KillProcess() const { ShellRun(L"taskkill", false, TaskkillParameters(PID, true), false, L""); }
+void TProcess::KillProcess() const {
+    ShellRun(L"taskkill", false, TaskkillParameters(PID, true), false, L"");
+}
 
 std::unique_ptr<toolkit::Icon> TProcess::GetIcon() const {
     DWORD attributes = GetFileAttributesW(FileName.c_str());
-    if (FileName.empty() || attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    if (FileName.empty() || attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return nullptr;
     // ExtractAssociatedIconW may write the path of the icon's file into its buffer.
     std::wstring buffer = FileName;
     buffer.resize(std::max<size_t>(buffer.size() + 1, MAX_PATH), L'\0');
     WORD index = 0;
-    auto icon = std::make_unique<toolkit::Icon>(ExtractAssociatedIconW(GetModuleHandleW(nullptr), buffer.data(), &index));
+    auto icon = std::make_unique<toolkit::Icon>(
+        ExtractAssociatedIconW(GetModuleHandleW(nullptr), buffer.data(), &index));
     icon->Transparent = true;
     return icon;
 }

@@ -41,13 +41,13 @@ std::vector<TProcess> GetProcessList();
 // A walk over a process snapshot. The snapshot functions are resolved once from the
 // already loaded kernel32; when they are missing the walk is simply empty.
 class ProcessSnapshot {
-public:
+  public:
     ProcessSnapshot();
     bool Valid() const { return handle_.Valid(); }
     bool First(PROCESSENTRY32W& entry);
     bool Next(PROCESSENTRY32W& entry);
 
-private:
+  private:
     UniqueHandle handle_;
 };
 

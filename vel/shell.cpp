@@ -15,11 +15,24 @@ void ShellRun(const std::wstring& file, bool visible, const std::wstring& parame
                   folder.empty() ? nullptr : folder.c_str(), visible ? SW_SHOWNORMAL : SW_HIDE);
 }
 
+UniqueHandle ShellStartProcess(const std::wstring& file, const std::wstring& parameters,
+                               bool admin) {
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    info.lpVerb = admin ? L"runas" : L"open";
+    info.lpFile = file.c_str();
+    info.lpParameters = parameters.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&info)) return UniqueHandle();
+    return UniqueHandle(info.hProcess);
+}
+
 bool IsAdministrator() {
     SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
     PSID administrators = nullptr;
-    if (!AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0,
-                                  0, 0, 0, &administrators))
+    if (!AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID,
+                                  DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0, &administrators))
         return false;
     BOOL member = FALSE;
     if (!CheckTokenMembership(nullptr, administrators, &member)) member = FALSE;
@@ -30,7 +43,7 @@ bool IsAdministrator() {
 namespace {
 // Releases a COM interface pointer.
 template <class T> class ComPtr {
-public:
+  public:
     ~ComPtr() {
         if (p_) p_->Release();
     }
@@ -38,7 +51,7 @@ public:
     T** Out() { return &p_; }
     explicit operator bool() const { return p_ != nullptr; }
 
-private:
+  private:
     T* p_ = nullptr;
 };
 
@@ -48,8 +61,8 @@ std::wstring FolderOf(const std::wstring& path) {
 }
 } // namespace
 
-void CreateShortcut(const std::wstring& target, const std::wstring& shortcut, const std::wstring& description,
-                    const std::wstring& arguments) {
+void CreateShortcut(const std::wstring& target, const std::wstring& shortcut,
+                    const std::wstring& description, const std::wstring& arguments) {
     ComPtr<IShellLinkW> link;
     if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                 reinterpret_cast<void**>(link.Out()))) ||
@@ -60,7 +73,8 @@ void CreateShortcut(const std::wstring& target, const std::wstring& shortcut, co
     link->SetPath(target.c_str());
     link->SetWorkingDirectory(FolderOf(target).c_str());
     ComPtr<IPersistFile> file;
-    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out()))) && file)
+    if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Out()))) &&
+        file)
         file->Save(shortcut.c_str(), FALSE);
 }
 

@@ -5,15 +5,34 @@
 namespace vel {
 
 std::wstring LowerCase(std::wstring text) {
-    for (wchar_t& c : text) c = static_cast<wchar_t>(std::towlower(c));
+    for (wchar_t& c : text)
+        c = static_cast<wchar_t>(std::towlower(c));
     return text;
+}
+
+std::optional<int> TryParseInteger(const std::wstring& text) {
+    size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
+    if (i == text.size()) return std::nullopt;
+    long long value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < L'0' || text[i] > L'9') return std::nullopt;
+        value = value * 10 + (text[i] - L'0');
+        if (value > 2147483648LL) return std::nullopt;
+    }
+    if (negative) value = -value;
+    if (value > 2147483647LL) return std::nullopt;
+    return static_cast<int>(value);
 }
 
 bool TextToBoolean(const std::wstring& text) {
     return LowerCase(text) == L"true" || text == L"1" || text == L"-1";
 }
 
-std::wstring BooleanToText(bool value) { return value ? L"true" : L"false"; }
+std::wstring BooleanToText(bool value) {
+    return value ? L"true" : L"false";
+}
 
 int IndexOfString(const std::wstring& text, const std::vector<std::wstring>& list) {
     for (size_t i = 0; i < list.size(); ++i)
@@ -26,7 +45,8 @@ std::vector<std::wstring> SplitString(const std::wstring& text, const std::wstri
     if (text.empty()) return pieces;
     if (delimiter.empty()) return {text};
     size_t start = 0;
-    for (size_t at; (at = text.find(delimiter, start)) != std::wstring::npos; start = at + delimiter.size())
+    for (size_t at; (at = text.find(delimiter, start)) != std::wstring::npos;
+         start = at + delimiter.size())
         pieces.push_back(text.substr(start, at - start));
     pieces.push_back(text.substr(start));
     return pieces;
@@ -55,7 +75,8 @@ int CountOccurrences(const std::wstring& sub, const std::wstring& text, bool ign
 int PositionOfOccurrence(const std::wstring& sub, const std::wstring& text, int n, int startOffset,
                          bool ignoreCase) {
     if (n < 1 || startOffset < 0) return 0;
-    auto found = Occurrences(sub, text, static_cast<size_t>(startOffset), ignoreCase, static_cast<size_t>(n));
+    auto found = Occurrences(sub, text, static_cast<size_t>(startOffset), ignoreCase,
+                             static_cast<size_t>(n));
     return found.size() == static_cast<size_t>(n) ? static_cast<int>(found.back()) + 1 : 0;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // Small text helpers for switch values and report values.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,10 @@ int CountOccurrences(const std::wstring& sub, const std::wstring& text, bool ign
 // 1 + startOffset; 0 when there is none.
 int PositionOfOccurrence(const std::wstring& sub, const std::wstring& text, int n, int startOffset,
                          bool ignoreCase);
+
+// A decimal integer with an optional sign and nothing else; nothing for an empty,
+// non-numeric or out-of-range text.
+std::optional<int> TryParseInteger(const std::wstring& text);
 
 // Lower case of ASCII and Latin letters, for case-insensitive comparisons of names.
 std::wstring LowerCase(std::wstring text);

@@ -28,7 +28,8 @@ std::wstring LoadWelcomeText() {
     ReadFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
     CloseHandle(h);
     bytes.resize(got);
-    int n = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    int n =
+        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     std::wstring text(n, L'\0');
     MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
     std::wstring crlf;
@@ -44,10 +45,11 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_CREATE:
         editor = CreateWindowExW(0, L"EDIT", LoadWelcomeText().c_str(),
-                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                                     ES_WANTRETURN,
+                                 WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE |
+                                     ES_AUTOVSCROLL | ES_WANTRETURN,
                                  0, 0, 0, 0, hwnd, nullptr, nullptr, nullptr);
-        SendMessageW(editor, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), TRUE);
+        SendMessageW(editor, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)),
+                     TRUE);
         return 0;
     case WM_SIZE:
         MoveWindow(editor, 0, 0, LOWORD(lp), HIWORD(lp), TRUE);
@@ -74,8 +76,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = kClassName;
     RegisterClassExW(&wc);
-    HWND hwnd = CreateWindowExW(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                800, 560, nullptr, nullptr, instance, nullptr);
+    HWND hwnd = CreateWindowExW(0, kClassName, kTitle, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 800, 560, nullptr, nullptr, instance, nullptr);
     if (!hwnd) return 1;
     ShowWindow(hwnd, show);
     MSG msg;

@@ -18,9 +18,11 @@ std::wstring Widen(const std::string& text) {
 }
 
 std::string Narrow(const std::wstring& text) {
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                nullptr, nullptr);
     std::string narrow(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), n,
+                        nullptr, nullptr);
     return narrow;
 }
 
@@ -31,10 +33,13 @@ ScratchFolder::ScratchFolder() {
     path_ = std::wstring(temp) + L"qp-test-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
             std::to_wstring(counter++);
     RemoveTree(path_);
-    if (!CreateDirectoryW(path_.c_str(), nullptr)) throw std::runtime_error("cannot create a scratch folder");
+    if (!CreateDirectoryW(path_.c_str(), nullptr))
+        throw std::runtime_error("cannot create a scratch folder");
 }
 
-ScratchFolder::~ScratchFolder() { RemoveTree(path_); }
+ScratchFolder::~ScratchFolder() {
+    RemoveTree(path_);
+}
 
 void RemoveTree(const std::wstring& path) {
     WIN32_FIND_DATAW data;
@@ -45,7 +50,8 @@ void RemoveTree(const std::wstring& path) {
             if (name == L"." || name == L"..") continue;
             std::wstring child = path + L"\\" + name;
             SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+            if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                !(data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
                 RemoveTree(child);
             else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
                 RemoveDirectoryW(child.c_str());
@@ -57,28 +63,30 @@ void RemoveTree(const std::wstring& path) {
     RemoveDirectoryW(path.c_str());
 }
 
-ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs, const std::wstring& environment) {
+std::wstring EnvironmentBlock(const std::wstring& extra) {
+    if (extra.empty()) return L"";
+    std::wstring block;
+    wchar_t* current = GetEnvironmentStringsW();
+    for (const wchar_t* p = current; *p; p += wcslen(p) + 1)
+        block.append(p, wcslen(p) + 1);
+    FreeEnvironmentStringsW(current);
+    for (wchar_t c : extra)
+        block += (c == L'\n' ? L'\0' : c);
+    block += L'\0';
+    block += L'\0';
+    return block;
+}
+
+ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs,
+                         const std::wstring& environment) {
     SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
     HANDLE readRaw = nullptr, writeRaw = nullptr;
-    if (!CreatePipe(&readRaw, &writeRaw, &inherit, 0)) throw std::runtime_error("CreatePipe failed");
+    if (!CreatePipe(&readRaw, &writeRaw, &inherit, 0))
+        throw std::runtime_error("CreatePipe failed");
     vel::UniqueHandle read(readRaw), write(writeRaw);
     SetHandleInformation(read.Get(), HANDLE_FLAG_INHERIT, 0);
 
-    std::vector<wchar_t> block;
-    if (!environment.empty()) {
-        wchar_t* current = GetEnvironmentStringsW();
-        for (const wchar_t* p = current; *p; p += wcslen(p) + 1) block.insert(block.end(), p, p + wcslen(p) + 1);
-        FreeEnvironmentStringsW(current);
-        for (size_t start = 0; start < environment.size();) {
-            size_t end = environment.find(L'\n', start);
-            if (end == std::wstring::npos) end = environment.size();
-            std::wstring entry = environment.substr(start, end - start);
-            block.insert(block.end(), entry.begin(), entry.end());
-            block.push_back(L'\0');
-            start = end + 1;
-        }
-        block.push_back(L'\0');
-    }
+    std::wstring block = EnvironmentBlock(environment);
 
     STARTUPINFOW si{};
     si.cb = sizeof(si);
@@ -99,7 +107,8 @@ ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs, const
     char buffer[4096];
     while (true) {
         DWORD available = 0;
-        while (PeekNamedPipe(read.Get(), nullptr, 0, nullptr, &available, nullptr) && available > 0) {
+        while (PeekNamedPipe(read.Get(), nullptr, 0, nullptr, &available, nullptr) &&
+               available > 0) {
             DWORD got = 0;
             if (!ReadFile(read.Get(), buffer, sizeof(buffer), &got, nullptr) || got == 0) break;
             result.output.append(buffer, got);
@@ -133,21 +142,25 @@ std::wstring BuildFile(const std::wstring& relative) {
 }
 
 std::wstring ReadTextFile(const std::wstring& path) {
-    vel::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    vel::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return L"";
     std::string bytes;
     char buffer[8192];
     DWORD got = 0;
-    while (ReadFile(file.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) bytes.append(buffer, got);
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE)
-        return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2), (bytes.size() - 2) / 2);
+    while (ReadFile(file.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE)
+        return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data() + 2),
+                            (bytes.size() - 2) / 2);
     return Widen(bytes);
 }
 
 void WriteTextFile(const std::wstring& path, const std::string& content) {
-    vel::UniqueHandle file(
-        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    vel::UniqueHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throw std::runtime_error("cannot write " + Narrow(path));
     DWORD written = 0;
     WriteFile(file.Get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr);

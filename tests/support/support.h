@@ -9,7 +9,7 @@ namespace test {
 
 // A fresh folder under the temporary folder, removed with everything in it afterwards.
 class ScratchFolder {
-public:
+  public:
     ScratchFolder();
     ~ScratchFolder();
     ScratchFolder(const ScratchFolder&) = delete;
@@ -17,7 +17,7 @@ public:
     // The folder, without a trailing backslash.
     const std::wstring& Path() const { return path_; }
 
-private:
+  private:
     std::wstring path_;
 };
 
@@ -31,6 +31,10 @@ struct ProcessResult {
 // timeoutMs for it to end. Extra environment entries ("NAME=value") are added to ours.
 ProcessResult RunProcess(const std::wstring& commandLine, DWORD timeoutMs = 60000,
                          const std::wstring& environment = L"");
+
+// Our environment plus extra entries ("NAME=value" separated by newlines), as a
+// CreateProcess environment block; empty when there are no extra entries.
+std::wstring EnvironmentBlock(const std::wstring& extra);
 
 // A file of the build tree, e.g. L"installer\\QuillpadSetup.exe", as a Windows path.
 std::wstring BuildFile(const std::wstring& relative);

@@ -15,16 +15,19 @@ TEST(CommandLine, SplitsLikeTheRuntime) {
     } cases[] = {
         {L"setup.exe -silent", {L"setup.exe", L"-silent"}},
         {L"  setup.exe\t-a   -b  ", {L"setup.exe", L"-a", L"-b"}},
-        {L"\"C:\\Program Files\\setup.exe\" -installpath \"C:\\My Apps\\\"", {L"C:\\Program Files\\setup.exe", L"-installpath", L"C:\\My Apps\\"}},
+        {L"\"C:\\Program Files\\setup.exe\" -installpath \"C:\\My Apps\\\"",
+         {L"C:\\Program Files\\setup.exe", L"-installpath", L"C:\\My Apps\\"}},
         {L"x C:\\\"My Apps\"\\Quillpad", {L"x", L"C:\\My Apps\\Quillpad"}},
         {L"x \"\" y", {L"x", L"", L"y"}},
         {L"x \"unterminated quote", {L"x", L"unterminated quote"}},
     };
-    for (const auto& c : cases) EXPECT_EQ(SplitCommandLine(c.line), c.expected) << c.line;
+    for (const auto& c : cases)
+        EXPECT_EQ(SplitCommandLine(c.line), c.expected) << c.line;
 }
 
 TEST(CommandLine, JoinQuotesWhatWouldOtherwiseSplit) {
-    EXPECT_EQ(JoinParameters({L"-silent", L"-installpath", L"C:\\My Apps"}), L"-silent -installpath \"C:\\My Apps\"");
+    EXPECT_EQ(JoinParameters({L"-silent", L"-installpath", L"C:\\My Apps"}),
+              L"-silent -installpath \"C:\\My Apps\"");
     EXPECT_EQ(JoinParameters({}), L"");
     EXPECT_EQ(JoinParameters({L"a\tb", L""}), L"\"a\tb\" \"\"");
     // A quote cannot be carried; it must not split the parameter apart either.
@@ -37,7 +40,8 @@ TEST(CommandLine, RebuiltLineSplitsBackIntoTheSameParameters) {
         {L"", L" ", L"a b\tc", L"-option", L"2", L"TRUE"},
         {L"\\\\server\\share\\x y\\"},
     };
-    for (const auto& list : lists) EXPECT_EQ(SplitCommandLine(JoinParameters(list)), list);
+    for (const auto& list : lists)
+        EXPECT_EQ(SplitCommandLine(JoinParameters(list)), list);
 }
 
 TEST(InstanceName, MapsThePathAndKeepsHundredCharactersBeforeTheLast) {

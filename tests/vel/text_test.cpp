@@ -6,7 +6,8 @@ namespace vel {
 namespace {
 
 TEST(TextToBoolean, AcceptsTheTrueSpellingsOnly) {
-    for (const wchar_t* yes : {L"true", L"TRUE", L"tRuE", L"1", L"-1"}) EXPECT_TRUE(TextToBoolean(yes)) << yes;
+    for (const wchar_t* yes : {L"true", L"TRUE", L"tRuE", L"1", L"-1"})
+        EXPECT_TRUE(TextToBoolean(yes)) << yes;
     for (const wchar_t* no : {L"", L"yes", L"0", L"2", L"false", L" true", L"truex"})
         EXPECT_FALSE(TextToBoolean(no)) << no;
     EXPECT_EQ(BooleanToText(true), L"true");
@@ -38,9 +39,40 @@ TEST(Occurrences, CountOverlappingAndFindTheNth) {
     EXPECT_EQ(PositionOfOccurrence(L"an", L"banana", 1, 0, false), 2);
     EXPECT_EQ(PositionOfOccurrence(L"an", L"banana", 2, 0, false), 4);
     EXPECT_EQ(PositionOfOccurrence(L"an", L"banana", 3, 0, false), 0);
-    EXPECT_EQ(PositionOfOccurrence(L"an", L"banana", 1, 2, false), 4); // search starts at position 3
+    EXPECT_EQ(PositionOfOccurrence(L"an", L"banana", 1, 2, false),
+              4); // search starts at position 3
     EXPECT_EQ(PositionOfOccurrence(L"AN", L"banana", 1, 0, true), 2);
     EXPECT_EQ(PositionOfOccurrence(L"aa", L"aaa", 2, 0, false), 2);
+}
+
+} // namespace
+} // namespace vel
+
+namespace vel {
+namespace {
+
+TEST(TryParseInteger, AcceptsOnlyWholeDecimalNumbers) {
+    const struct {
+        const wchar_t* text;
+        std::optional<int> value;
+    } cases[] = {
+        {L"2", 2},
+        {L"-7", -7},
+        {L"+3", 3},
+        {L"007", 7},
+        {L"2147483647", 2147483647},
+        {L"-2147483648", -2147483647 - 1},
+        {L"2147483648", {}},
+        {L"99999999999999", {}},
+        {L"", {}},
+        {L"-", {}},
+        {L"2x", {}},
+        {L" 2", {}},
+        {L"$1F", {}},
+        {L"1.5", {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TryParseInteger(c.text), c.value) << c.text;
 }
 
 } // namespace

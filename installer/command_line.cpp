@@ -1,0 +1,234 @@
+#include "installer/command_line.h"
+
+#include <windows.h>
+
+#include "installer/config.h"
+#include "installer/folders.h"
+#include "installer/install_engine.h"
+#include "installer/installer_message.h"
+#include "installer/process_end.h"
+#include "installer/wizard.h"
+#include "vel/console.h"
+#include "vel/folders.h"
+#include "vel/parameters.h"
+#include "vel/paths.h"
+#include "vel/shell.h"
+#include "vel/text.h"
+
+namespace installer {
+
+const std::wstring HelpText =
+    L"Avalabile Parameters:\r"
+    L"\r"
+    L"------------------------\r"
+    L"-help -> Shows this information\r"
+    L"-silent -> Installs the program in the background with no GUI\r"
+    L"-start -> Starts the instalation process after opening the program\r"
+    L"-startafterfinish -> Starts the program after the installation is finished\r"
+    L"-closeafterfinish -> Close the installer after the installation is finnished\r"
+    L"-installpath <PATH> -> Set the install path\r"
+    L"-option <ID> TRUE/FALSE -> Set a option to a boolean value\r"
+    L"-user -> Install application for this user\r"
+    L"-force -> Force multiple instances of the installer, also bypasses dialog confirmations\r"
+    L"-alluser -> Install application for all users\r"
+    L"-ad -> Auto-delete installer when closed\r";
+
+namespace {
+
+enum class LaunchMode { None, Start, Silent };
+
+bool IsDelimiter(wchar_t c) {
+    return c == L'\\' || c == L'/';
+}
+
+// A relative folder would be recorded in the registry relative to wherever the
+// installer happened to be started; the install path is always made absolute.
+std::wstring AbsolutePath(const std::wstring& path) {
+    DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (n == 0) return path;
+    std::wstring full(n, L'\0');
+    n = GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
+    full.resize(n);
+    return full;
+}
+
+[[noreturn]] void ShowHelp() {
+    if (StartedFromConsole()) {
+        for (const std::wstring& line : vel::SplitString(HelpText, L"\r"))
+            vel::sysconsole::QuickOutput(line);
+        vel::sysconsole::Disconnect();
+    } else {
+        InstallerMessage(L"Help", HelpText, TMsgButtons::OK);
+    }
+    EndInstaller(ExitCode::Success);
+}
+
+void ChooseInstallPick(TInstallPick pick) {
+    if (InstallOptions.InstallSupport != TInstallSupport::Both)
+        ConsoleLine(L"(!) Installation does not allow changing install type.");
+    else
+        InstallOptions.InstallPick = pick;
+}
+
+[[noreturn]] void RefuseParameters(const std::wstring& consoleText,
+                                   const std::wstring& messageText) {
+    if (StartedFromConsole())
+        ConsoleLine(consoleText);
+    else
+        InstallerMessage(L"Error", messageText, TMsgButtons::OK);
+    EndInstaller(ExitCode::SetupCannotStart);
+}
+
+void TakeInstallPath(const std::wstring& value) {
+    std::wstring expanded = vel::ExpandPathMacros(value);
+    std::wstring parent = InstallPathParent(expanded);
+    if (parent.empty() || !vel::FolderExists(parent))
+        RefuseParameters(L"(!) Attention: The installation path provided is invalid!",
+                         L"The provided instalation path is invalid!");
+    // The folder that was checked is the folder that gets installed into: the expanded,
+    // absolute path, never a literal "%PROGRAMFILES%" folder below the current one.
+    InstallOptions.InstallPath = AbsolutePath(expanded);
+}
+
+void TakeOption(const std::wstring& id, const std::wstring& value) {
+    std::optional<int> number = vel::TryParseInteger(id);
+    if (!number)
+        RefuseParameters(L"<!> Error: The provided parameter is incorrect",
+                         L"The provided parameters are invalid!");
+    bool on = vel::TextToBoolean(value);
+    switch (*number) {
+    case 1:
+        InstallOptions.Option1 = on;
+        break;
+    case 2:
+        InstallOptions.Option2 = on;
+        break;
+    case 3:
+        InstallOptions.Option3 = on;
+        break;
+    default:
+        break; // unknown options are ignored
+    }
+}
+
+[[noreturn]] void RunSilentInstallation() {
+    PrepareTempFolder();
+    for (int stage = 1; stage <= 5; ++stage)
+        RunInstallStage(stage);
+    if (AfterFinish == 0) AfterFinish = 1;
+    ConsoleLine(InstallFailed ? L"(!) Installation has failed" : L"(!) Installation successfull");
+    DoFinishAction();
+    // Action 1 without a wizard window has ended the process; nothing else is left to do.
+    EndInstaller();
+}
+
+} // namespace
+
+std::wstring InstallPathParent(const std::wstring& expandedPath) {
+    std::wstring path = expandedPath;
+    if (!path.empty() && IsDelimiter(path.back())) path.pop_back();
+    size_t slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring::npos) return L"";
+    std::wstring parent = path.substr(0, slash);
+    // "C:\Apps" has the root "C:\" as its parent, not the drive-relative "C:".
+    if (parent.size() == 2 && parent[1] == L':') parent += L'\\';
+    return parent;
+}
+
+std::wstring SelfDeleteParameters(const std::wstring& installerPath) {
+    // /c rather than /k: the hidden shell ends once the file is gone instead of
+    // lingering until the user logs off.
+    return L"/c \"timeout /t 3 && del \"" + installerPath + L"\"\"";
+}
+
+bool StartedFromConsole() {
+    // The parent is looked up once: it does not change during a run.
+    static const bool fromConsole = vel::sysconsole::ConsoleCalled();
+    return fromConsole;
+}
+
+void ConsoleLine(const std::wstring& text) {
+    if (StartedFromConsole()) vel::sysconsole::QuickOutput(text);
+}
+
+void ProcessParameters() {
+    StartedFromConsole();
+    LaunchMode mode = LaunchMode::None;
+    const int count = vel::ParameterCount();
+    for (int i = 1; i <= count; ++i) {
+        const std::wstring p = vel::GetParameter(i);
+        if (p == L"-ad") SelfDelete = true;
+        if (p == L"-help") ShowHelp();
+        if (p == L"-startafterfinish") AfterFinish = 2;
+        if (p == L"-user") ChooseInstallPick(TInstallPick::User);
+        if (p == L"-alluser") ChooseInstallPick(TInstallPick::AllUser);
+        if (p == L"-closeafterfinish") AfterFinish = 1;
+        if (p == L"-start") mode = LaunchMode::Start;
+        if (p == L"-silent") mode = LaunchMode::Silent;
+        if (p == L"-installpath") TakeInstallPath(vel::RawParameter(i + 1));
+        if (p == L"-option") TakeOption(vel::RawParameter(i + 1), vel::RawParameter(i + 2));
+    }
+
+    if (InstallOptions.InstallPick == TInstallPick::AllUser && !IsAdmin) {
+        ConsoleLine(L"(!) Restarting as administrator");
+        RestartAsAdministrator(L"-alluser");
+    }
+
+    if (mode == LaunchMode::None) return;
+    ConsoleLine(L"(!) Beginning instalation");
+    if (mode == LaunchMode::Start) {
+        ConsoleLine(L"(!) Installation type: normal");
+        StartPage = 7;
+        return;
+    }
+    ConsoleLine(L"(!) Installation type: silent");
+    AfterFinish = 1;
+    RunSilentInstallation();
+}
+
+void RestartAsAdministrator(const std::wstring& extra) {
+    std::wstring prefix = extra.empty() ? L"" : extra + L" ";
+    std::wstring parameters = prefix + L"-force " + vel::GetAllParameters();
+    vel::UniqueHandle elevated = vel::ShellStartProcess(vel::OwnExecutablePath(), parameters, true);
+    if (!elevated) EndInstaller(ExitCode::SetupCannotStart);
+    // The elevated copy does the work; a deployment script waiting on this process
+    // gets its outcome rather than an early success.
+    WaitForSingleObject(elevated.Get(), INFINITE);
+    DWORD code = static_cast<DWORD>(ExitCode::SetupCannotStart);
+    GetExitCodeProcess(elevated.Get(), &code);
+    EndInstaller(static_cast<ExitCode>(code));
+}
+
+void DoFinishAction() {
+    switch (AfterFinish) {
+    case 1:
+        CloseInstaller();
+        break;
+    case 2:
+        RunApplication();
+        break;
+    default:
+        break;
+    }
+}
+
+void RunApplication() {
+    if (InstallOptions.CanBeRun) {
+        std::wstring exe = AppOptions.ExeLocation();
+        vel::ShellRun(exe, true, L"", false, FolderOf(exe));
+        Sleep(500);
+    }
+    CloseInstaller();
+}
+
+void CloseInstaller() {
+    if (SelfDelete)
+        vel::ShellRun(L"cmd", false, SelfDeleteParameters(vel::OwnExecutablePath()), false,
+                      vel::ExpandPathMacros(L"%SYSTEMROOT%"));
+    if (VisibleWizardWindow())
+        CloseWizard();
+    else
+        EndInstaller();
+}
+
+} // namespace installer

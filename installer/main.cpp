@@ -1,0 +1,69 @@
+// The installer's main block: guard, configuration, earlier installation, command line,
+// then the window.
+#include <windows.h>
+#include <objbase.h>
+
+#include <exception>
+
+#include "installer/command_line.h"
+#include "installer/config.h"
+#include "installer/error_text.h"
+#include "installer/installer_message.h"
+#include "installer/previous_install.h"
+#include "installer/process_end.h"
+#include "installer/test_seams.h"
+#include "installer/wizard.h"
+#include "vel/parameters.h"
+#include "vel/shell.h"
+
+namespace installer {
+namespace {
+
+// A second copy goes on only when "-force" is among its parameters.
+void GuardSingleInstance() {
+    if (!vel::HasOtherInstance()) return;
+    for (int i = 1; i <= vel::ParameterCount(); ++i) {
+        if (vel::GetParameter(i) == L"-force") {
+            ForceMode = true;
+            return;
+        }
+    }
+    InstallerMessage(L"Program is already running",
+                     L"A instance of the installer is already running.", TMsgButtons::OK);
+    EndInstaller(ExitCode::Success);
+}
+
+// Errors that escape the start-up: on the console for a shell, in a message otherwise.
+[[noreturn]] void ReportStartupError(const std::exception& error) {
+    ConsoleLine(L"<!> Error: " + ErrorText(error));
+    if (!StartedFromConsole())
+        MessageBoxW(nullptr, ErrorText(error).c_str(),
+                    (AppOptions.AppFullName + L" Installer").c_str(),
+                    MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+    EndInstaller(ExitCode::SetupCannotStart);
+}
+
+void Run() {
+    bool standardUser = PretendStandardUser();
+    IsAdmin = !standardUser && vel::IsAdministrator();
+    GuardSingleInstance();
+    LoadDefaults();
+    CheckPreviousInstall();
+    ProcessParameters();
+    RunWizard();
+}
+
+} // namespace
+} // namespace installer
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    installer::TraceCommandLine();
+    // Shell links need COM on this thread; the window thread is single-threaded.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    try {
+        installer::Run();
+    } catch (const std::exception& error) {
+        installer::ReportStartupError(error);
+    }
+    installer::EndInstaller();
+}

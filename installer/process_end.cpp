@@ -1,0 +1,20 @@
+#include "installer/process_end.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "installer/config.h"
+
+namespace installer {
+
+ExitCode OutcomeExitCode() {
+    return InstallFailed ? ExitCode::InstallationFailed : ExitCode::Success;
+}
+
+void EndInstaller(ExitCode code) {
+    std::fflush(stdout);
+    ExitProcess(static_cast<UINT>(code));
+}
+
+} // namespace installer

@@ -1,0 +1,114 @@
+#include "vel/zip_extractor.h"
+
+#include <windows.h>
+
+#include <optional>
+
+#include "vel/zip_decoder.h"
+#include "vel/zip_files.h"
+
+namespace vel {
+
+namespace {
+
+std::wstring Join(const std::wstring& folder, const std::wstring& relative) {
+    if (relative.empty()) return folder;
+    return folder.back() == L'\\' ? folder + relative : folder + L"\\" + relative;
+}
+
+std::wstring ParentPart(const std::wstring& relative) {
+    const size_t slash = relative.find_last_of(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : relative.substr(0, slash);
+}
+
+// The extra field's UTC time when there is one; otherwise the DOS fields, which hold
+// local time and are read with the time-zone rule of that date.
+std::optional<FILETIME> LastWriteTime(const ZipEntry& entry) {
+    FILETIME time{};
+    if (entry.ModifiedTime) {
+        time.dwLowDateTime = static_cast<DWORD>(*entry.ModifiedTime);
+        time.dwHighDateTime = static_cast<DWORD>(*entry.ModifiedTime >> 32);
+        return time;
+    }
+    FILETIME local{};
+    SYSTEMTIME localParts{}, utcParts{};
+    if (!DosDateTimeToFileTime(entry.DosDate, entry.DosTime, &local) ||
+        !FileTimeToSystemTime(&local, &localParts) ||
+        !TzSpecificLocalTimeToSystemTime(nullptr, &localParts, &utcParts) ||
+        !SystemTimeToFileTime(&utcParts, &time))
+        return std::nullopt;
+    return time;
+}
+
+class Extractor {
+  public:
+    Extractor(ZipSource& source, const ZipDirectory& directory,
+              const ZipArchive::Progress& progress)
+        : source_(source), directory_(directory), progress_(progress) {}
+
+    ZipExtraction Run(const std::wstring& folder) {
+        try {
+            const std::wstring root = FullPath(folder);
+            folders_.Ensure(root);
+            Report();
+            for (const ZipEntry& entry : directory_.Entries) {
+                const std::wstring target = Join(root, entry.Path);
+                if (entry.IsFolder) {
+                    folders_.Ensure(target);
+                    continue;
+                }
+                folders_.Ensure(Join(root, ParentPart(entry.Path)));
+                ExtractFile(entry, target);
+            }
+        } catch (...) {
+            Undo();
+            throw;
+        }
+        return std::move(done_);
+    }
+
+  private:
+    void ExtractFile(const ZipEntry& entry, const std::wstring& target) {
+        PartFile part(target);
+        const uint64_t dataOffset = LocateEntryData(source_, entry, directory_.DataEnd);
+        decoder_.Decode(source_, dataOffset, entry, [&](const uint8_t* data, size_t size) {
+            part.Write(data, size);
+            written_ += size;
+            Report();
+        });
+        if (const auto time = LastWriteTime(entry)) part.SetLastWriteTime(*time);
+        const bool replaced = part.CommitTo();
+        (replaced ? done_.ReplacedFiles : done_.CreatedFiles).push_back(target);
+    }
+
+    void Report() {
+        if (progress_) progress_(written_, directory_.TotalUncompressed);
+    }
+
+    // Takes away what this run created, newest first, so folders are empty by the time
+    // their turn comes. A folder that someone else filled meanwhile stays.
+    void Undo() noexcept {
+        for (auto file = done_.CreatedFiles.rbegin(); file != done_.CreatedFiles.rend(); ++file)
+            DeleteFileW(ExtendedLengthPath(*file).c_str());
+        for (auto folder = done_.CreatedFolders.rbegin(); folder != done_.CreatedFolders.rend();
+             ++folder)
+            RemoveDirectoryW(ExtendedLengthPath(*folder).c_str());
+    }
+
+    ZipSource& source_;
+    const ZipDirectory& directory_;
+    const ZipArchive::Progress& progress_;
+    ZipExtraction done_;
+    FolderMaker folders_{done_.CreatedFolders};
+    ZipDecoder decoder_;
+    uint64_t written_ = 0;
+};
+
+} // namespace
+
+ZipExtraction ExtractEntries(ZipSource& source, const ZipDirectory& directory,
+                             const std::wstring& folder, const ZipArchive::Progress& progress) {
+    return Extractor(source, directory, progress).Run(folder);
+}
+
+} // namespace vel

@@ -1,0 +1,188 @@
+#include "vel/zip_files.h"
+
+#include <algorithm>
+#include <atomic>
+
+#include "vel/zip_error.h"
+
+namespace vel {
+
+namespace {
+
+constexpr std::wstring_view kExtendedPrefix = L"\\\\?\\";
+constexpr std::wstring_view kExtendedUncPrefix = L"\\\\?\\UNC\\";
+// WriteFile takes a 32-bit count; stay well below it.
+constexpr size_t kLargestWrite = 1u << 30;
+
+ZipError FileError(const std::wstring& what, const std::wstring& path, DWORD error) {
+    return ZipError(what + L" \"" + path + L"\": " + SystemErrorText(error));
+}
+
+std::wstring ParentOf(const std::wstring& path) {
+    const size_t slash = path.find_last_of(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+bool IsFolder(const std::wstring& fullPath) {
+    const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(fullPath).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+} // namespace
+
+std::wstring SystemErrorText(DWORD code) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text = length ? std::wstring(buffer, length) : std::wstring();
+    LocalFree(buffer);
+    while (!text.empty() && (text.back() == L'\r' || text.back() == L'\n' || text.back() == L' '))
+        text.pop_back();
+    if (text.empty()) text = L"Windows error " + std::to_wstring(code);
+    if (text.back() != L'.') text.push_back(L'.');
+    return text;
+}
+
+std::wstring FullPath(const std::wstring& path) {
+    std::wstring plain = path;
+    if (plain.starts_with(kExtendedUncPrefix))
+        plain = L"\\\\" + plain.substr(kExtendedUncPrefix.size());
+    else if (plain.starts_with(kExtendedPrefix))
+        plain = plain.substr(kExtendedPrefix.size());
+
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetFullPathNameW(plain.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0) throw FileError(L"Cannot use the path", path, GetLastError());
+        if (length < full.size()) {
+            full.resize(length);
+            break;
+        }
+        full.resize(length);
+    }
+    while (full.size() > 3 && full.back() == L'\\')
+        full.pop_back();
+    return full;
+}
+
+bool FolderMaker::TryCreate(const std::wstring& fullPath, DWORD& error) {
+    if (CreateDirectoryW(ExtendedLengthPath(fullPath).c_str(), nullptr)) {
+        created_.push_back(fullPath);
+        return true;
+    }
+    error = GetLastError();
+    return false;
+}
+
+// Creating first and asking only on failure costs one call per new folder; the set
+// keeps folders met before from costing anything.
+void FolderMaker::Ensure(const std::wstring& fullPath) {
+    if (present_.contains(fullPath)) return;
+    DWORD error = ERROR_SUCCESS;
+    bool made = TryCreate(fullPath, error);
+    const std::wstring parent = ParentOf(fullPath);
+    if (!made && error == ERROR_PATH_NOT_FOUND && !parent.empty() && parent.back() != L':') {
+        Ensure(parent);
+        made = TryCreate(fullPath, error);
+    }
+    // An existing folder may also answer "access denied" (a drive root, or a parent
+    // the user may not add to); what counts is that it is there.
+    if (!made && !IsFolder(fullPath)) {
+        if (error == ERROR_ALREADY_EXISTS)
+            throw ZipError(L"The folder \"" + fullPath +
+                           L"\" cannot be created because a file of that name exists.");
+        throw FileError(L"Cannot create the folder", fullPath, error);
+    }
+    present_.insert(fullPath);
+}
+
+PartFile::PartFile(const std::wstring& target) : target_(target) {
+    static std::atomic<unsigned> counter{0};
+    const std::wstring folder = ExtendedLengthPath(ParentOf(target));
+    for (;;) {
+        partPath_ = folder + L"\\~qp" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                    std::to_wstring(counter++) + L".tmp";
+        file_.Reset(CreateFileW(partPath_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file_) return;
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+            Fail(L"Cannot write the file", error);
+    }
+}
+
+PartFile::~PartFile() {
+    if (committed_) return;
+    file_.Reset();
+    DeleteFileW(partPath_.c_str());
+}
+
+void PartFile::Fail(const std::wstring& what, DWORD error) const {
+    throw FileError(what, target_, error);
+}
+
+void PartFile::Write(const uint8_t* data, size_t size) {
+    while (size > 0) {
+        const DWORD chunk = static_cast<DWORD>(std::min(size, kLargestWrite));
+        DWORD written = 0;
+        if (!WriteFile(file_.Get(), data, chunk, &written, nullptr))
+            Fail(L"Cannot write the file", GetLastError());
+        if (written == 0) Fail(L"Cannot write the file", ERROR_WRITE_FAULT);
+        data += written;
+        size -= written;
+    }
+}
+
+void PartFile::SetLastWriteTime(const FILETIME& time) {
+    if (!SetFileTime(file_.Get(), nullptr, nullptr, &time))
+        Fail(L"Cannot set the time of the file", GetLastError());
+}
+
+bool PartFile::CommitTo() {
+    // Closing can report a write that failed late (network shares do that).
+    if (!CloseHandle(file_.Release())) Fail(L"Cannot write the file", GetLastError());
+
+    // Moving without replacing first tells a new file from a replaced one without a
+    // separate look-up, which costs a directory scan per file under Wine.
+    const std::wstring target = ExtendedLengthPath(target_);
+    if (MoveFileExW(partPath_.c_str(), target.c_str(), 0)) {
+        committed_ = true;
+        return false;
+    }
+    DWORD error = GetLastError();
+    if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
+        error = ReplaceTarget(target);
+        if (error == ERROR_SUCCESS) {
+            committed_ = true;
+            return true;
+        }
+    }
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        throw ZipError(L"The file \"" + target_ +
+                       L"\" cannot be written because a folder of that name exists.");
+    Fail(L"Cannot replace the file", error);
+}
+
+// A read-only file is replaced like any other, as an update expects; if that still
+// fails, it keeps its attribute.
+DWORD PartFile::ReplaceTarget(const std::wstring& target) {
+    if (MoveFileExW(partPath_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return ERROR_SUCCESS;
+    const DWORD error = GetLastError();
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (error != ERROR_ACCESS_DENIED || attributes == INVALID_FILE_ATTRIBUTES ||
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) !=
+            FILE_ATTRIBUTE_READONLY ||
+        !SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY))
+        return error;
+    if (MoveFileExW(partPath_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
+        return ERROR_SUCCESS;
+    const DWORD retryError = GetLastError();
+    SetFileAttributesW(target.c_str(), attributes);
+    return retryError;
+}
+
+} // namespace vel

@@ -1,0 +1,65 @@
+#pragma once
+// The file-system side of extraction: full and extended-length paths, folders created
+// on demand (and remembered, so a failed run can take them away again), and the
+// temporary file an entry is written to before it takes its real name.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "vel/folders.h"
+#include "vel/handle.h"
+
+namespace vel {
+
+// The system's description of a Win32 error code, ending with a full stop.
+std::wstring SystemErrorText(DWORD code);
+
+// An absolute path with "\" separators and no trailing separator (except for a drive
+// root such as "C:\"). A "\\?\" prefix on the input is dropped.
+std::wstring FullPath(const std::wstring& path);
+
+// Creates folders with their missing parents and appends each one it created to the
+// list, parents first.
+class FolderMaker {
+  public:
+    explicit FolderMaker(std::vector<std::wstring>& created) : created_(created) {}
+    // fullPath as made by FullPath.
+    void Ensure(const std::wstring& fullPath);
+
+  private:
+    bool TryCreate(const std::wstring& fullPath, DWORD& error);
+
+    std::vector<std::wstring>& created_;
+    std::unordered_set<std::wstring> present_;
+};
+
+// A new file with a temporary name in the target's folder. Until CommitTo moves it over
+// the target it is deleted when the object goes away, so an entry that fails half way
+// leaves nothing behind.
+class PartFile {
+  public:
+    explicit PartFile(const std::wstring& target);
+    ~PartFile();
+    PartFile(const PartFile&) = delete;
+    PartFile& operator=(const PartFile&) = delete;
+
+    void Write(const uint8_t* data, size_t size);
+    void SetLastWriteTime(const FILETIME& time);
+    // Closes the file and gives it the target's name, replacing a file of that name.
+    // Returns whether there was one.
+    bool CommitTo();
+
+  private:
+    DWORD ReplaceTarget(const std::wstring& target);
+    [[noreturn]] void Fail(const std::wstring& what, DWORD error) const;
+
+    std::wstring target_;
+    std::wstring partPath_; // extended-length form
+    UniqueHandle file_;
+    bool committed_ = false;
+};
+
+} // namespace vel
