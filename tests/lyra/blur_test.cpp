@@ -181,6 +181,17 @@ TEST(FastBlur, KeepsSizeAndUniformColourAndSmoothsAnEdge) {
     }
 }
 
+TEST(FastBlur, KeepsUniform32BitBitmapsUniform) {
+    toolkit::Bitmap bitmap(50, 30, toolkit::PixelFormatKind::Bits32);
+    std::fill_n(bitmap.ScanLine(bitmap.Height() - 1), bitmap.Stride() * bitmap.Height(),
+                std::uint8_t(60));
+    FastBlur(bitmap, 3, 8, false);
+    GdiFlush();
+    for (int y = 0; y < bitmap.Height(); y += 3)
+        for (int x = 0; x < bitmap.Width(); x += 3)
+            ASSERT_NEAR(bitmap.ScanLine(y)[4 * x + 1], 60, 1) << x << ", " << y;
+}
+
 TEST(FastBlur, DivisorBelowOneCountsAsOne) {
     toolkit::Bitmap bitmap(16, 16, toolkit::PixelFormatKind::Bits24);
     EXPECT_NO_THROW(FastBlur(bitmap, 2, 0, false));
