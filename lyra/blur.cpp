@@ -46,7 +46,7 @@ GaussianKernel MakeGaussianKernel(double radius) {
 namespace {
 
 // Weights in 16.16 fixed point. They add up to exactly one, so uniform areas stay as they are;
-// each weight is off by at most 2^-17, which moves no result by a whole level.
+// their rounding together moves a result by less than a quarter level.
 constexpr int FixedShift = 16;
 
 struct FixedKernel {
@@ -64,9 +64,10 @@ struct FixedKernel {
     }
 };
 
-// out[i] = sum over offsets k of w(k) * (in(i - k) + in(i + k)), where in(i + k) lies k * step
-// values after centre[i]. step is 3 along a row and a whole row down a column. The loops run
-// over i innermost so that they vectorise and read memory in order.
+// sums[i] = w(0) * taps[size][i] + sum over k of w(k) * (taps[size - k][i] + taps[size + k][i]),
+// where taps[size + k] are the values k pixels after (or, for negative k, before) those of
+// taps[size]: 3 bytes on along a row, k rows on down a column. The loops run over i innermost so
+// that they vectorise and read memory in order.
 void Accumulate(const FixedKernel& kernel, std::uint32_t* sums, int count,
                 const std::uint8_t* const* taps) {
     const std::uint8_t* centre = taps[kernel.size];
