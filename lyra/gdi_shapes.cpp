@@ -9,12 +9,6 @@
 
 namespace lyra {
 
-Gdiplus::ARGB MakeGPColor(toolkit::TColor color, BYTE alpha) {
-    if (color < 0) throw std::out_of_range("MakeGPColor needs an RGB colour, not a system colour");
-    const auto rgb = std::uint32_t(color);
-    return Gdiplus::ARGB(alpha) << 24 | (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF);
-}
-
 TRoundRect::TRoundRect(const RECT& rect, int radius)
     : Rect(rect), RoundTL(radius), RoundTR(radius), RoundBL(radius), RoundBR(radius) {}
 

@@ -9,11 +9,9 @@
 #include <windows.h>
 #include <gdiplus.h>
 
-namespace lyra {
+#include "lyra/colors.h"
 
-// 0xAARRGGBB from a plain RGB colour reference; throws std::out_of_range for a system colour,
-// which the caller must resolve first.
-Gdiplus::ARGB MakeGPColor(toolkit::TColor color, BYTE alpha = 255);
+namespace lyra {
 
 // A rectangle with a corner size (the width and height of the corner's ellipse) per corner.
 struct TRoundRect {

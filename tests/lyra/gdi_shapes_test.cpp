@@ -30,13 +30,6 @@ RECT InkBounds(const toolkit::Bitmap& bitmap) {
     return bounds;
 }
 
-TEST(MakeGPColor, MovesRedAndBlueAndAddsAlpha) {
-    EXPECT_EQ(MakeGPColor(0x00D47800, 255), 0xFF0078D4u);
-    EXPECT_EQ(MakeGPColor(0x00112233, 0x80), 0x80332211u);
-    EXPECT_EQ(MakeGPColor(0, 0), 0u);
-    EXPECT_THROW(MakeGPColor(toolkit::TColor(0x80000005), 255), std::out_of_range);
-}
-
 TEST(TRoundRect, CornerSizesFromOneRadiusOrTheMeanOfTwo) {
     const TRoundRect one({1, 2, 30, 40}, 6);
     EXPECT_EQ(one.Rect, (RECT{1, 2, 30, 40}));
