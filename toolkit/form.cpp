@@ -64,7 +64,9 @@ const EnumNames<ModalResultKind>& ModalResultNames() {
         {L"Retry", ModalResultKind::Retry},       {L"Ignore", ModalResultKind::Ignore},
         {L"Yes", ModalResultKind::Yes},           {L"No", ModalResultKind::No},
         {L"Close", ModalResultKind::Close},       {L"Help", ModalResultKind::Help},
-        {L"TryAgain", ModalResultKind::TryAgain}, {L"Continue", ModalResultKind::Continue}};
+        {L"TryAgain", ModalResultKind::TryAgain}, {L"Continue", ModalResultKind::Continue},
+        {L"All", ModalResultKind::All},           {L"NoToAll", ModalResultKind::NoToAll},
+        {L"YesToAll", ModalResultKind::YesToAll}};
     return names;
 }
 
@@ -317,11 +319,14 @@ void Form::SetFocusedControl(WinControl* control) {
 }
 
 void Form::LockWindowUpdate() {
-    if (updateLocks_++ == 0 && HandleAllocated()) ::LockWindowUpdate(Handle());
+    // One window of the system can be locked at a time: remember whether it is ours.
+    if (updateLocks_++ == 0 && HandleAllocated()) lockedUpdate_ = ::LockWindowUpdate(Handle());
 }
 
 void Form::UnlockWindowUpdate() {
-    if (updateLocks_ > 0 && --updateLocks_ == 0) ::LockWindowUpdate(nullptr);
+    if (updateLocks_ == 0 || --updateLocks_ > 0) return;
+    if (lockedUpdate_) ::LockWindowUpdate(nullptr);
+    lockedUpdate_ = false;
 }
 
 void Form::ChangeScale(int multiplier, int divider) {
@@ -631,7 +636,7 @@ bool Form::Activated(bool active) {
     if (OnActivate) OnActivate(this);
     if (IsIconic(Handle())) return false;
     WinControl* target = activeControl_;
-    if (!target || !target->CanFocus()) target = FindNextControl(nullptr, true, true, false);
+    if (!target || !target->CanFocus()) target = FindNextControl(nullptr, true, true);
     if (!target || !target->CanFocus()) return false;
     // Focus the remembered control instead of letting the window take the focus itself.
     ::SetFocus(target->Handle());

@@ -30,7 +30,10 @@ enum class ModalResultKind {
     Close = 8,
     Help = 9,
     TryAgain = 10,
-    Continue = 11
+    Continue = 11,
+    All = 12,
+    NoToAll = 13,
+    YesToAll = 14
 };
 const EnumNames<ModalResultKind>& ModalResultNames();
 
@@ -170,6 +173,7 @@ class Form : public WinControl {
     bool positioned_ = false;
     ModalResultKind modalResult_ = ModalResultKind::None;
     int updateLocks_ = 0;
+    bool lockedUpdate_ = false;
 };
 
 } // namespace toolkit

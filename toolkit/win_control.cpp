@@ -15,6 +15,23 @@ namespace toolkit {
 namespace {
 const wchar_t kControlProperty[] = L"toolkit.WinControl";
 
+// The program's first icon (the one Explorer shows for the file), or none.
+HICON ProgramIcon() {
+    static HICON icon = [] {
+        HICON first = nullptr;
+        // The name lives only during the enumeration: load the icon right there.
+        EnumResourceNamesW(
+            GetModuleHandleW(nullptr), RT_GROUP_ICON,
+            [](HMODULE module, LPCWSTR, LPWSTR name, LONG_PTR found) -> BOOL {
+                *reinterpret_cast<HICON*>(found) = LoadIconW(module, name);
+                return FALSE;
+            },
+            reinterpret_cast<LONG_PTR>(&first));
+        return first;
+    }();
+    return icon;
+}
+
 // One registered class per class style, all sharing our window procedure.
 const wchar_t* WindowClassFor(UINT classStyle, WNDPROC procedure) {
     static std::map<UINT, std::wstring> registered;
@@ -27,6 +44,7 @@ const wchar_t* WindowClassFor(UINT classStyle, WNDPROC procedure) {
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = ProgramIcon();
     windowClass.lpszClassName = name.c_str();
     if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         throw Error(L"Cannot register the window class " + name);
@@ -255,7 +273,9 @@ void WinControl::SetTabOrder(int order) {
         return;
     }
     auto& list = Parent()->tabList_;
-    list.erase(std::find(list.begin(), list.end(), this));
+    auto found = std::find(list.begin(), list.end(), this);
+    if (found == list.end()) return;
+    list.erase(found);
     list.insert(list.begin() + std::clamp(order, 0, int(list.size())), this);
 }
 
@@ -282,8 +302,8 @@ std::vector<WinControl*> WinControl::TabOrderList() const {
     return list;
 }
 
-WinControl* WinControl::FindNextControl(WinControl* current, bool forward, bool checkTabStop,
-                                        bool checkParent) const {
+WinControl* WinControl::FindNextControl(WinControl* current, bool forward,
+                                        bool checkTabStop) const {
     std::vector<WinControl*> list = TabOrderList();
     const int count = int(list.size());
     if (count == 0) return nullptr;
@@ -293,15 +313,13 @@ WinControl* WinControl::FindNextControl(WinControl* current, bool forward, bool 
         index = forward ? (index + 1) % count : (index - 1 + count) % count;
         WinControl* candidate = list[index];
         if (candidate == current) break;
-        if (candidate->CanFocus() && (!checkTabStop || candidate->TabStop()) &&
-            (!checkParent || candidate->Parent() == this))
-            return candidate;
+        if (candidate->CanFocus() && (!checkTabStop || candidate->TabStop())) return candidate;
     }
     return nullptr;
 }
 
 void WinControl::SelectNext(WinControl* current, bool forward, bool checkTabStop) {
-    if (WinControl* next = FindNextControl(current, forward, checkTabStop, false)) next->SetFocus();
+    if (WinControl* next = FindNextControl(current, forward, checkTabStop)) next->SetFocus();
 }
 
 void WinControl::Broadcast(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -61,8 +61,8 @@ class WinControl : public Control {
     void SetTabStop(bool value) { tabStop_ = value; }
     // This control's windowed descendants in tab order, each before its own children.
     std::vector<WinControl*> TabOrderList() const;
-    WinControl* FindNextControl(WinControl* current, bool forward, bool checkTabStop,
-                                bool checkParent) const;
+    // The next focusable control after current in tab order, wrapping round; null when none.
+    WinControl* FindNextControl(WinControl* current, bool forward, bool checkTabStop) const;
     void SelectNext(WinControl* current, bool forward, bool checkTabStop);
 
     bool DoubleBuffered() const { return doubleBuffered_; }

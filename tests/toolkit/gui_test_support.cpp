@@ -6,7 +6,34 @@
 
 namespace test {
 
+namespace {
+// Moves the real cursor. Wine turns each move into a mouse message of its own that arrives
+// a little later: handle messages until the one for this move came (a while at most), so
+// no late one lands in the middle of what the test does next.
+void MoveCursor(POINT screen) {
+    Pump();
+    POINT now{};
+    GetCursorPos(&now);
+    if (now.x == screen.x && now.y == screen.y) return;
+    SetCursorPos(screen.x, screen.y);
+    const DWORD until = GetTickCount() + 100;
+    while (int(until - GetTickCount()) > 0) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+            const bool move = message.message == WM_MOUSEMOVE || message.message == WM_NCMOUSEMOVE;
+            if (move && message.pt.x == screen.x && message.pt.y == screen.y) return;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+} // namespace
+
 void GuiTest::SetUp() {
+    // The cursor waits in a corner no test window covers, so a window shown under where an
+    // earlier test left it gets no stray mouse moves.
+    MoveCursor({GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1});
     toolkit::Application::Instance().OnException = [this](const std::exception_ptr& exception) {
         escaped.push_back(toolkit::ExceptionMessage(exception));
     };
@@ -55,9 +82,8 @@ unsigned Rgb(toolkit::TColor color) {
 }
 
 void MouseMoveTo(toolkit::WinControl& control, POINT client) {
-    Pump(); // input the system queued earlier (a window shown under the cursor) goes first
     POINT screen = control.ClientToScreen(client);
-    SetCursorPos(screen.x, screen.y);
+    MoveCursor(screen);
     SendMessageW(control.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
 }
 
