@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/block_copy.h"
 #include "vel/zip_archive.h"
 #include "vel/zip_files.h"
 
@@ -46,24 +47,10 @@ std::wstring Rebase(const std::wstring& path, const std::wstring& from, const st
     return to + path.substr(from.size());
 }
 
-void CopyBlocks(const std::wstring& from, const std::wstring& to) {
-    static std::vector<char> buffer(4 << 20);
-    vel::UniqueHandle in(CreateFileW(ExtendedLengthPath(from).c_str(), GENERIC_READ,
-                                     FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                     FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    vel::UniqueHandle out(CreateFileW(ExtendedLengthPath(to).c_str(), GENERIC_WRITE, 0, nullptr,
-                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!in || !out) throw std::runtime_error("cannot open a file to copy");
-    DWORD got = 0, written = 0;
-    while (ReadFile(in.Get(), buffer.data(), static_cast<DWORD>(buffer.size()), &got, nullptr) &&
-           got > 0)
-        if (!WriteFile(out.Get(), buffer.data(), got, &written, nullptr))
-            throw std::runtime_error("write failed");
-}
-
 // Copies the extracted files below another folder, the way a plain installer would.
 ZipExtraction CopyTree(const ZipExtraction& source, const std::wstring& from,
                        const std::wstring& to, bool withCopyFile) {
+    static std::vector<char> buffer(4 << 20);
     ZipExtraction made;
     for (const std::wstring& folder : source.CreatedFolders) {
         made.CreatedFolders.push_back(Rebase(folder, from, to));
@@ -72,7 +59,8 @@ ZipExtraction CopyTree(const ZipExtraction& source, const std::wstring& from,
     for (const std::wstring& file : source.CreatedFiles) {
         made.CreatedFiles.push_back(Rebase(file, from, to));
         if (!withCopyFile) {
-            CopyBlocks(file, made.CreatedFiles.back());
+            bench::CopyFileBlocks(ExtendedLengthPath(file),
+                                  ExtendedLengthPath(made.CreatedFiles.back()), buffer);
         } else if (!CopyFileW(ExtendedLengthPath(file).c_str(),
                               ExtendedLengthPath(made.CreatedFiles.back()).c_str(), FALSE)) {
             throw std::runtime_error("CopyFileW failed");

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <cmath>
 #include <exception>
 #include <system_error>
@@ -14,6 +15,7 @@
 #include "installer/install_report.h"
 #include "installer/installed_files.h"
 #include "installer/payload.h"
+#include "installer/test_seams.h"
 #include "installer/uninstall_record.h"
 #include "vel/folders.h"
 #include "vel/paths.h"
@@ -130,12 +132,16 @@ void RunInstallStage(int stage) {
     const Stage& current = stages[stage - 1];
     // Every failure of a stage, expected or not, ends up in InstallFailed: a silent run
     // must report it through its console line and exit code, never through an error box.
+    const auto start = std::chrono::steady_clock::now();
     try {
         current.run();
     } catch (const std::exception& error) {
         InstallFailed = true;
         ConsoleLine(L"<!> " + std::wstring(current.name) + L": " + ErrorText(error));
     }
+    RecordStageTime(
+        current.name,
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
 }
 
 int InstallTick(bool& finished) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 #include "vel/handle.h"
@@ -9,11 +10,31 @@
 namespace installer {
 
 namespace {
+
 std::wstring Environment(const wchar_t* name) {
     wchar_t value[1024];
     DWORD n = GetEnvironmentVariableW(name, value, static_cast<DWORD>(std::size(value)));
     return n > 0 && n < std::size(value) ? std::wstring(value, n) : L"";
 }
+
+// Appends a line in UTF-8 to the file that the variable names, if it names one.
+void AppendLine(const wchar_t* variable, const std::wstring& text) {
+    std::wstring file = Environment(variable);
+    if (file.empty()) return;
+    vel::UniqueHandle out(CreateFileW(file.c_str(), FILE_APPEND_DATA,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!out) return;
+    std::wstring line = text + L"\n";
+    int n = WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0,
+                                nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), bytes.data(), n,
+                        nullptr, nullptr);
+    DWORD written = 0;
+    WriteFile(out.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
 } // namespace
 
 bool PretendStandardUser() {
@@ -23,20 +44,13 @@ bool PretendStandardUser() {
 }
 
 void TraceCommandLine() {
-    std::wstring file = Environment(L"QUILLPAD_SETUP_TRACE");
-    if (file.empty()) return;
-    vel::UniqueHandle trace(CreateFileW(file.c_str(), FILE_APPEND_DATA,
-                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!trace) return;
-    std::wstring line = std::wstring(GetCommandLineW()) + L"\n";
-    int n = WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0,
-                                nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), bytes.data(), n,
-                        nullptr, nullptr);
-    DWORD written = 0;
-    WriteFile(trace.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    AppendLine(L"QUILLPAD_SETUP_TRACE", GetCommandLineW());
+}
+
+void RecordStageTime(const wchar_t* stage, double seconds) {
+    wchar_t figure[32];
+    std::swprintf(figure, std::size(figure), L" %.6f", seconds);
+    AppendLine(L"QUILLPAD_SETUP_STAGE_TIMES", stage + std::wstring(figure));
 }
 
 } // namespace installer

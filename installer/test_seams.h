@@ -1,6 +1,7 @@
 #pragma once
-// Hooks that let the end-to-end tests see paths that Wine cannot produce by itself.
-// Both are read from the environment and do nothing unless a test sets them.
+// Hooks that let the end-to-end tests see paths that Wine cannot produce by itself, and
+// let the benchmark time the stages. All are read from the environment and do nothing
+// unless a test or the benchmark sets them.
 namespace installer {
 
 // QUILLPAD_SETUP_AS_STANDARD_USER=1: behave as a process without administrator rights
@@ -11,5 +12,9 @@ bool PretendStandardUser();
 // QUILLPAD_SETUP_TRACE=<file>: append this process's command line to that file, so a
 // test can observe the parameters of a restarted installer.
 void TraceCommandLine();
+
+// QUILLPAD_SETUP_STAGE_TIMES=<file>: append "<stage name> <seconds>" to that file, so
+// the benchmark can tell the stages' share of a whole run.
+void RecordStageTime(const wchar_t* stage, double seconds);
 
 } // namespace installer

@@ -1,6 +1,7 @@
 #include "vel/zip_file_source.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "vel/zip_error.h"
 #include "vel/zip_files.h"
@@ -10,6 +11,8 @@ namespace vel {
 namespace {
 
 constexpr size_t kLargestRead = 1u << 30;
+// Reads this large or larger go straight to the caller's buffer.
+constexpr size_t kWindowSize = 1u << 20;
 
 ZipError ReadError(DWORD error) {
     return ZipError(L"The archive cannot be read: " + SystemErrorText(error));
@@ -17,13 +20,32 @@ ZipError ReadError(DWORD error) {
 
 } // namespace
 
-ZipFileSource::ZipFileSource(UniqueHandle file) : file_(std::move(file)) {
+ZipFileSource::ZipFileSource(UniqueHandle file) : file_(std::move(file)), window_(kWindowSize) {
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file_.Get(), &size)) throw ReadError(GetLastError());
     size_ = static_cast<uint64_t>(size.QuadPart);
 }
 
 void ZipFileSource::Read(uint64_t offset, void* buffer, size_t size) {
+    if (offset >= windowStart_ && offset - windowStart_ <= windowLength_ &&
+        size <= windowLength_ - (offset - windowStart_)) {
+        std::memcpy(buffer, window_.data() + (offset - windowStart_), size);
+        return;
+    }
+    // Large reads, and reads past the end (which fail as they always did), bypass the window.
+    if (size >= kWindowSize || offset > size_ || size > size_ - offset) {
+        ReadFromFile(offset, buffer, size);
+        return;
+    }
+    const size_t length = static_cast<size_t>(std::min<uint64_t>(kWindowSize, size_ - offset));
+    windowLength_ = 0; // nothing valid should the read fail
+    ReadFromFile(offset, window_.data(), length);
+    windowStart_ = offset;
+    windowLength_ = length;
+    std::memcpy(buffer, window_.data(), size);
+}
+
+void ZipFileSource::ReadFromFile(uint64_t offset, void* buffer, size_t size) {
     auto* out = static_cast<uint8_t*>(buffer);
     while (size > 0) {
         OVERLAPPED at{};

@@ -2,6 +2,7 @@
 // The archive as a file: positioned reads on an open handle, so whoever else uses the
 // handle (or its file pointer) does not disturb us.
 #include <string>
+#include <vector>
 
 #include "vel/handle.h"
 #include "vel/zip_directory.h"
@@ -16,8 +17,16 @@ class ZipFileSource : public ZipSource {
     void Read(uint64_t offset, void* buffer, size_t size) override;
 
   private:
+    void ReadFromFile(uint64_t offset, void* buffer, size_t size);
+
     UniqueHandle file_;
     uint64_t size_ = 0;
+    // Small reads are served from one larger read ahead: an archive of many small files
+    // then costs one system call per window instead of two per entry (its local header
+    // and its data), which matters most where each call is dear (Wine).
+    std::vector<uint8_t> window_;
+    uint64_t windowStart_ = 0;
+    size_t windowLength_ = 0;
 };
 
 } // namespace vel
