@@ -18,16 +18,16 @@ void AppendPng(png_structp png, png_bytep data, png_size_t length) {
 }
 
 // Plain data only between setjmp and libpng's calls.
-bool WritePng(png_structp png, png_infop info, const PngSpec* spec, png_bytepp rows,
+bool WritePng(png_structp png, png_infop info, const PngPicture* picture, png_bytepp rows,
               png_colorp palette, png_color_16* transparentColor) {
     if (setjmp(png_jmpbuf(png))) return false;
-    png_set_IHDR(png, info, png_uint_32(spec->width), png_uint_32(spec->height), spec->bitDepth,
-                 spec->colorType, spec->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+    png_set_IHDR(png, info, png_uint_32(picture->width), png_uint_32(picture->height), picture->bitDepth,
+                 picture->colorType, picture->interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (!spec->palette.empty()) png_set_PLTE(png, info, palette, int(spec->palette.size() / 3));
-    if (!spec->transparency.empty()) {
-        if (spec->colorType == PNG_COLOR_TYPE_PALETTE)
-            png_set_tRNS(png, info, spec->transparency.data(), int(spec->transparency.size()),
+    if (!picture->palette.empty()) png_set_PLTE(png, info, palette, int(picture->palette.size() / 3));
+    if (!picture->transparency.empty()) {
+        if (picture->colorType == PNG_COLOR_TYPE_PALETTE)
+            png_set_tRNS(png, info, picture->transparency.data(), int(picture->transparency.size()),
                          nullptr);
         else
             png_set_tRNS(png, info, nullptr, 0, transparentColor);
@@ -55,28 +55,28 @@ ColorMapObject* MakeMap(const Bytes& palette) {
 }
 } // namespace
 
-Bytes EncodePng(const PngSpec& spec) {
+Bytes EncodePng(const PngPicture& picture) {
     Bytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, &AppendPng, nullptr);
-    const std::size_t rowBytes = spec.rows.size() / spec.height;
-    std::vector<png_bytep> rows(spec.height);
-    for (int y = 0; y < spec.height; ++y)
-        rows[y] = const_cast<png_bytep>(spec.rows.data() + y * rowBytes);
+    const std::size_t rowBytes = picture.rows.size() / picture.height;
+    std::vector<png_bytep> rows(picture.height);
+    for (int y = 0; y < picture.height; ++y)
+        rows[y] = const_cast<png_bytep>(picture.rows.data() + y * rowBytes);
     std::vector<png_color> palette;
-    for (std::size_t i = 0; i + 2 < spec.palette.size(); i += 3)
-        palette.push_back({spec.palette[i], spec.palette[i + 1], spec.palette[i + 2]});
+    for (std::size_t i = 0; i + 2 < picture.palette.size(); i += 3)
+        palette.push_back({picture.palette[i], picture.palette[i + 1], picture.palette[i + 2]});
     png_color_16 transparentColor{};
-    if (spec.colorType != PNG_COLOR_TYPE_PALETTE && spec.transparency.size() >= 2) {
-        transparentColor.gray = png_uint_16(spec.transparency[0] << 8 | spec.transparency[1]);
-        if (spec.transparency.size() >= 6) {
+    if (picture.colorType != PNG_COLOR_TYPE_PALETTE && picture.transparency.size() >= 2) {
+        transparentColor.gray = png_uint_16(picture.transparency[0] << 8 | picture.transparency[1]);
+        if (picture.transparency.size() >= 6) {
             transparentColor.red = transparentColor.gray;
-            transparentColor.green = png_uint_16(spec.transparency[2] << 8 | spec.transparency[3]);
-            transparentColor.blue = png_uint_16(spec.transparency[4] << 8 | spec.transparency[5]);
+            transparentColor.green = png_uint_16(picture.transparency[2] << 8 | picture.transparency[3]);
+            transparentColor.blue = png_uint_16(picture.transparency[4] << 8 | picture.transparency[5]);
         }
     }
-    bool ok = WritePng(png, info, &spec, rows.data(), palette.data(), &transparentColor);
+    bool ok = WritePng(png, info, &picture, rows.data(), palette.data(), &transparentColor);
     png_destroy_write_struct(&png, &info);
     if (!ok) throw std::runtime_error("cannot write the test PNG");
     return out;

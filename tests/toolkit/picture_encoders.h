@@ -8,7 +8,7 @@ namespace test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct PngSpec {
+struct PngPicture {
     int width = 0, height = 0;
     int colorType = 0; // PNG_COLOR_TYPE_*
     int bitDepth = 8;
@@ -18,7 +18,7 @@ struct PngSpec {
     Bytes transparency = {};
     bool interlaced = false;
 };
-Bytes EncodePng(const PngSpec& spec);
+Bytes EncodePng(const PngPicture& picture);
 
 struct GifFrame {
     int left = 0, top = 0, width = 0, height = 0;

@@ -38,7 +38,7 @@ std::array<int, 4> Bgra(const toolkit::Bitmap& bitmap, int x, int y) {
 
 struct PngCase {
     const char* name;
-    test::PngSpec spec;
+    test::PngPicture picture;
     std::array<int, 4> first, second; // RGBA of pixels (0, 0) and (1, 0)
     PngTransparency transparency;
 };
@@ -119,11 +119,11 @@ TEST(PngImage, ReadsEveryColourTypeAndDepth) {
     for (const PngCase& c : cases) {
         SCOPED_TRACE(c.name);
         toolkit::PngImage png;
-        png.LoadFromBytes(test::EncodePng(c.spec));
+        png.LoadFromBytes(test::EncodePng(c.picture));
         ASSERT_EQ(png.Width(), 2);
         ASSERT_EQ(png.Height(), 1);
-        EXPECT_EQ(png.ColorType(), c.spec.colorType);
-        EXPECT_EQ(png.BitDepth(), c.spec.bitDepth);
+        EXPECT_EQ(png.ColorType(), c.picture.colorType);
+        EXPECT_EQ(png.BitDepth(), c.picture.bitDepth);
         EXPECT_EQ(png.TransparencyMode(), c.transparency);
         EXPECT_EQ(Rgba(png, 0, 0), c.first);
         EXPECT_EQ(Rgba(png, 1, 0), c.second);
@@ -132,10 +132,10 @@ TEST(PngImage, ReadsEveryColourTypeAndDepth) {
 }
 
 TEST(PngImage, GivesABitmapWithPremultipliedAlphaAndKeepsPalettes) {
-    test::PngSpec spec{
+    test::PngPicture picture{
         3, 1, PNG_COLOR_TYPE_PALETTE, 8, {0, 1, 2}, {10, 20, 30, 200, 100, 50, 1, 2, 3}, {0, 128}};
     toolkit::PngImage png;
-    png.LoadFromBytes(test::EncodePng(spec));
+    png.LoadFromBytes(test::EncodePng(picture));
     ASSERT_EQ(png.Palette().size(), 3u);
     EXPECT_EQ(png.Palette()[1], (std::array<std::uint8_t, 3>{200, 100, 50}));
     EXPECT_EQ(png.TransparencyEntries(), (std::vector<std::uint8_t>{0, 128}));
