@@ -186,8 +186,6 @@ void Reader::ReadProperty(Component& object, const std::wstring& className) {
     propertyPath_ = fullPath;
     try {
         property->Load(value, *this);
-    } catch (const DescriptionError&) {
-        throw;
     } catch (const Error& error) {
         Fail(line, value.text.empty() ? fullPath : value.text, fullPath + L": " + error.Message());
     }

@@ -207,6 +207,24 @@ TEST_F(FormTest, APerMonitorDpiChangeScalesTheWholeForm) {
     EXPECT_EQ(panel->Font().Height(), -18); // a parent font is handed down scaled
 }
 
+TEST_F(FormTest, ConstraintsLimitTheWindowAndTheUsersFrame) {
+    Form form(nullptr);
+    form.Constraints().SetMinWidth(450);
+    form.Constraints().SetMaxWidth(600);
+    form.Constraints().SetMaxHeight(500);
+    form.SetBounds(0, 0, 800, 900);
+    EXPECT_EQ(form.Width(), 600);
+    EXPECT_EQ(form.Height(), 500);
+    form.Show();
+    MINMAXINFO limits{};
+    SendMessageW(form.Handle(), WM_GETMINMAXINFO, 0, LPARAM(&limits));
+    EXPECT_EQ(limits.ptMinTrackSize.x, 450);
+    EXPECT_EQ(limits.ptMaxTrackSize.x, 600);
+    EXPECT_EQ(limits.ptMaxTrackSize.y, 500);
+    form.SetWidth(100);
+    EXPECT_EQ(form.Width(), 450);
+}
+
 TEST_F(FormTest, RunShowsTheMainFormAndEndsWhenItCloses) {
     toolkit::Application& application = toolkit::Application::Instance();
     auto* main = application.CreateForm<Form>();
