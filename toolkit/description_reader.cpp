@@ -156,6 +156,8 @@ void Reader::ReadChild(Component& parent, Component& root) {
         auto* container = dynamic_cast<WinControl*>(&parent);
         if (!container) Fail(line, name, name + L" must lie inside a windowed control");
         control->SetParent(container);
+    } else {
+        child->SetParentComponent(&parent);
     }
     ReadBody(*child, className, root);
 }
