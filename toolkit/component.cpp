@@ -59,6 +59,8 @@ Component* Component::FindComponent(std::wstring_view name) const {
     return nullptr;
 }
 
+void Component::SetParentComponent(Component*) {}
+
 void Component::Loaded() {
     loading_ = false;
 }

@@ -37,6 +37,9 @@ class Component : public Persistent {
     void BeginLoading() { loading_ = true; }
     // Called once the description is read, after every component in it exists.
     virtual void Loaded();
+    // A description nests this (non-visual) component inside another object: a menu item
+    // inside its menu, say. Controls get a parent instead; here nothing happens by default.
+    virtual void SetParentComponent(Component* parent);
 
     // Asks for a Notification call on subscriber when this component is deleted.
     void FreeNotification(Component* subscriber);

@@ -156,6 +156,8 @@ void Reader::ReadChild(Component& parent, Component& root) {
         auto* container = dynamic_cast<WinControl*>(&parent);
         if (!container) Fail(line, name, name + L" must lie inside a windowed control");
         control->SetParent(container);
+    } else {
+        child->SetParentComponent(&parent);
     }
     ReadBody(*child, className, root);
 }
@@ -186,8 +188,6 @@ void Reader::ReadProperty(Component& object, const std::wstring& className) {
     propertyPath_ = fullPath;
     try {
         property->Load(value, *this);
-    } catch (const DescriptionError&) {
-        throw;
     } catch (const Error& error) {
         Fail(line, value.text.empty() ? fullPath : value.text, fullPath + L": " + error.Message());
     }

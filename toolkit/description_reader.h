@@ -4,6 +4,7 @@
 // root and placed in the control that encloses it. Every property goes through the class's
 // published properties; references to components are resolved after reading; Loaded() is
 // called on every component read, the root last. Anything unknown raises DescriptionError.
+// The root's class name in the file is for its readers: the root is the object given.
 #include "toolkit/error.h"
 
 #include <cstdint>

@@ -533,8 +533,10 @@ void Form::VisibleChanged() {
         return;
     }
     if (Parent() && windowState_ == WindowStateKind::Maximized) FillParent();
-    if (!positioned_) ApplyPosition();
+    // The window first: making it may scale the form to its monitor's DPI, and the
+    // position depends on the final size.
     HWND window = Handle();
+    if (!positioned_) ApplyPosition();
     DoShow();
     if (!Visible()) return;
     int command = Parent()                                     ? SW_SHOWNA

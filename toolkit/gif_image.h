@@ -28,7 +28,8 @@ class GifImage : public Graphic {
     const Bitmap& Frame(int index) const { return *frames_.at(index).bitmap; }
     // Milliseconds the frame stays, as stored in the file.
     int FrameDelay(int index) const { return frames_.at(index).delay; }
-    // As stored: 0 repeats forever; 1 when the file names no loop count (play once).
+    // How many times the animation plays, as stored: 0 for ever; 1 when the file names no
+    // loop count.
     int LoopCount() const { return loopCount_; }
 
     int CurrentFrame() const { return current_; }

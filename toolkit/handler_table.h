@@ -1,6 +1,6 @@
 #pragma once
 // The event handlers a form offers its window description, by name. A description's
-// "OnClick = NavClicker" binds the event to the handler registered as NavClicker, provided
+// "OnClick = OkClick" binds the event to the handler registered as OkClick, provided
 // their parameters match.
 #include <any>
 #include <functional>
@@ -15,7 +15,7 @@ class HandlerTable {
     void Add(const std::wstring& name, std::function<Signature> handler) {
         handlers_[name] = std::move(handler);
     }
-    // A member function of the form: Add(L"NavClicker", this, &TInstaller::NavClicker).
+    // A member function of the form: Add(L"OkClick", this, &MyForm::OkClick).
     template <class C, class R, class... Args>
     void Add(const std::wstring& name, C* object, R (C::*method)(Args...)) {
         Add<R(Args...)>(name, std::function<R(Args...)>([object, method](Args... args) -> R {

@@ -12,7 +12,6 @@ constexpr TColor kCloseHover = 0x2311E8; // the red of the system's close button
 
 TitleBarPanel::TitleBarPanel(Component* owner) : WinControl(owner) {
     SetBounds(0, 0, 200, 31);
-    Publish(L"Caption", &Control::Caption, &Control::SetCaption);
 }
 
 Form* TitleBarPanel::HostForm() const {

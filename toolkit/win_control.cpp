@@ -92,7 +92,7 @@ WinControl::WinControl(Component* owner) : Control(owner), canvas_(*this) {
 
 WinControl::~WinControl() {
     MarkDestroying();
-    // Children go first, each taking its own window down, as Qt and Delphi do.
+    // Children go first, each taking its own window down.
     while (!controls_.empty())
         delete controls_.back();
     DestroyWnd();

@@ -82,6 +82,18 @@ TEST(Bitmap, DrawingBlendsAlphaAndOpacity) {
     EXPECT_NEAR(PixelAt(target, 1, 0)[0], 127, 1);
     target.Canvas().StretchDraw({2, 0, 3, 1}, red);
     EXPECT_EQ(PixelAt(target, 2, 0), (std::vector<std::uint8_t>{0, 0, 255}));
+
+    // A transparent bitmap leaves out its transparent colour (the bottom-left pixel's).
+    Bitmap keyed(2, 1, PixelFormatKind::Bits24);
+    keyed.Canvas().Brush().SetColor(toolkit::clLime);
+    keyed.Canvas().FillRect({0, 0, 1, 1});
+    keyed.Canvas().Brush().SetColor(toolkit::clBlue);
+    keyed.Canvas().FillRect({1, 0, 2, 1});
+    keyed.Transparent = true;
+    EXPECT_EQ(keyed.TransparentColor(), toolkit::clLime);
+    target.Canvas().Draw(1, 0, keyed);
+    EXPECT_EQ(PixelAt(target, 1, 0)[2], 255); // the red under the lime pixel stays
+    EXPECT_EQ(PixelAt(target, 2, 0), (std::vector<std::uint8_t>{255, 0, 0}));
 }
 
 TEST(Bitmap, ReadsBmpFilesAndRejectsBrokenOnes) {

@@ -58,6 +58,8 @@ const wchar_t kSheet[] = LR"(object Sheet: Form
     OnTimer = TickTimer
   end
   object Menu: TestMenu
+    object Open: TestItem
+    end
   end
 end
 )";
@@ -99,10 +101,12 @@ TEST_F(Description, SetsPropertiesChildrenReferencesAndHandlers) {
     EXPECT_EQ(form->BorderStyle(), toolkit::BorderStyleKind::Single);
 
     // Owned by the form in the order written; placed in the control that encloses them.
-    ASSERT_EQ(form->ComponentCount(), 6);
-    const wchar_t* order[] = {L"Top", L"Ok", L"Cancel", L"Swatch", L"Tick", L"Menu"};
-    for (int i = 0; i < 6; ++i)
+    ASSERT_EQ(form->ComponentCount(), 7);
+    const wchar_t* order[] = {L"Top", L"Ok", L"Cancel", L"Swatch", L"Tick", L"Menu", L"Open"};
+    for (int i = 0; i < 7; ++i)
         EXPECT_EQ(form->Components(i)->Name(), order[i]);
+    EXPECT_EQ(form->Find<test::TestItem>(L"Open")->nestedIn, form->FindComponent(L"Menu"));
+    EXPECT_EQ(form->Find<test::TestItem>(L"Open")->Owner(), form.get());
     auto* top = form->Find<toolkit::Panel>(L"Top");
     auto* ok = form->Find<test::TestButton>(L"Ok");
     auto* cancel = form->Find<test::TestButton>(L"Cancel");
@@ -210,7 +214,7 @@ TEST_F(Description, ComponentsReadAreFreedWithTheirOwner) {
     const std::size_t before = Component::LiveCount();
     form = std::make_unique<toolkit::Form>(nullptr);
     Read(kSheet);
-    EXPECT_EQ(Component::LiveCount(), before + 7);
+    EXPECT_EQ(Component::LiveCount(), before + 8);
     form.reset();
     EXPECT_EQ(Component::LiveCount(), before);
 }

@@ -9,6 +9,7 @@
 #include "toolkit/utility_window.h"
 
 #include <memory>
+#include <thread>
 
 namespace {
 
@@ -205,6 +206,69 @@ TEST_F(FormTest, APerMonitorDpiChangeScalesTheWholeForm) {
     EXPECT_EQ(panel->Margins().Left(), 6);
     EXPECT_EQ(form.Font().Height(), -18);
     EXPECT_EQ(panel->Font().Height(), -18); // a parent font is handed down scaled
+}
+
+TEST_F(FormTest, AFormDesignedAtAnotherResolutionScalesWhenItsWindowIsMade) {
+    Form form(nullptr);
+    form.SetBorderStyle(BorderStyleKind::None);
+    form.SetPixelsPerInch(48); // designed at half the resolution of the test's screen
+    form.SetClientWidth(200);
+    form.SetClientHeight(100);
+    auto* panel = new toolkit::Panel(&form);
+    panel->SetBounds(10, 20, 80, 40);
+    panel->SetParent(&form);
+    form.Show();
+    EXPECT_EQ(form.ClientWidth(), 400);
+    EXPECT_EQ(form.ClientHeight(), 200);
+    EXPECT_EQ(panel->BoundsRect().left, 20);
+    EXPECT_EQ(panel->Width(), 160);
+}
+
+TEST_F(FormTest, TheStandardErrorBoxShowsTheMessage) {
+    // Nobody clicks under Xvfb: a helper thread reads the box and closes it.
+    std::wstring shown;
+    std::thread closer([&] {
+        for (int i = 0; i < 500; ++i) {
+            HWND box = FindWindowW(L"#32770", toolkit::Application::Instance().Title().c_str());
+            if (box) {
+                EnumChildWindows(
+                    box,
+                    [](HWND child, LPARAM text) -> BOOL {
+                        wchar_t buffer[256]{};
+                        GetWindowTextW(child, buffer, 256);
+                        if (std::wstring(buffer).find(L"broke") != std::wstring::npos)
+                            *reinterpret_cast<std::wstring*>(text) = buffer;
+                        return TRUE;
+                    },
+                    LPARAM(&shown));
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+                return;
+            }
+            Sleep(10);
+        }
+    });
+    toolkit::Application::Instance().ShowException(
+        std::make_exception_ptr(toolkit::Error(L"The handler broke")));
+    closer.join();
+    EXPECT_EQ(shown, L"The handler broke.");
+}
+
+TEST_F(FormTest, ConstraintsLimitTheWindowAndTheUsersFrame) {
+    Form form(nullptr);
+    form.Constraints().SetMinWidth(450);
+    form.Constraints().SetMaxWidth(600);
+    form.Constraints().SetMaxHeight(500);
+    form.SetBounds(0, 0, 800, 900);
+    EXPECT_EQ(form.Width(), 600);
+    EXPECT_EQ(form.Height(), 500);
+    form.Show();
+    MINMAXINFO limits{};
+    SendMessageW(form.Handle(), WM_GETMINMAXINFO, 0, LPARAM(&limits));
+    EXPECT_EQ(limits.ptMinTrackSize.x, 450);
+    EXPECT_EQ(limits.ptMaxTrackSize.x, 600);
+    EXPECT_EQ(limits.ptMaxTrackSize.y, 500);
+    form.SetWidth(100);
+    EXPECT_EQ(form.Width(), 450);
 }
 
 TEST_F(FormTest, RunShowsTheMainFormAndEndsWhenItCloses) {

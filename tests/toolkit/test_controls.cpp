@@ -113,6 +113,7 @@ void RegisterTestClasses() {
     toolkit::ClassRegistry::Register<TestButton>(L"TestButton");
     toolkit::ClassRegistry::Register<TestPicture>(L"TestPicture");
     toolkit::ClassRegistry::Register<TestMenu>(L"TestMenu");
+    toolkit::ClassRegistry::Register<TestItem>(L"TestItem");
 }
 
 } // namespace test

@@ -78,6 +78,14 @@ class TestMenu : public toolkit::Component, public toolkit::PopupMenu {
     POINT openedAt{-1, -1};
 };
 
+// A non-visual entry that remembers the object a description nested it in.
+class TestItem : public toolkit::Component {
+  public:
+    using Component::Component;
+    void SetParentComponent(toolkit::Component* parent) override { nestedIn = parent; }
+    toolkit::Component* nestedIn = nullptr;
+};
+
 // Makes the test controls known to window descriptions.
 void RegisterTestClasses();
 
