@@ -10,6 +10,18 @@ void ThrowLastError(const std::string& what) {
     throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), what);
 }
 
+std::string ReadWholeFile(const std::wstring& file) {
+    vel::UniqueHandle in(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!in || !GetFileSizeEx(in.Get(), &size) || size.QuadPart > (64 << 20)) return {};
+    std::string data(static_cast<size_t>(size.QuadPart), '\0');
+    DWORD got = 0;
+    if (!ReadFile(in.Get(), data.data(), static_cast<DWORD>(data.size()), &got, nullptr)) return {};
+    data.resize(got);
+    return data;
+}
+
 void WriteAll(HANDLE file, std::span<const std::byte> data) {
     LARGE_INTEGER zero{};
     if (!SetFilePointerEx(file, zero, nullptr, FILE_BEGIN)) ThrowLastError("Cannot write the file");

@@ -13,6 +13,9 @@ namespace installer {
 // the target as it was.
 void WriteWholeFile(const std::wstring& file, std::span<const std::byte> data);
 
+// The whole content of a file, or empty when it cannot be read.
+std::string ReadWholeFile(const std::wstring& file);
+
 // Writes data into an open file from its start and cuts the file there.
 void WriteAll(HANDLE file, std::span<const std::byte> data);
 

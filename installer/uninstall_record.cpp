@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <system_error>
 
 #include "installer/config.h"
@@ -44,6 +45,15 @@ class RecordKey {
     vel::UniqueKey key_;
 };
 
+// The date the list of installed programs shows, as YYYYMMDD in local time.
+std::wstring InstallDateToday() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    wchar_t date[9];
+    swprintf(date, 9, L"%04u%02u%02u", now.wYear, now.wMonth, now.wDay);
+    return date;
+}
+
 } // namespace
 
 void WriteRegistryRecord() {
@@ -64,6 +74,10 @@ void WriteRegistryRecord() {
     if (!app.HelpLink.empty()) key.Write(L"URLInfoAbout", app.HelpLink);
     if (!app.SupportLink.empty()) key.Write(L"HelpLink", app.SupportLink);
     if (!app.UpdateLink.empty()) key.Write(L"URLUpdateInfo", app.UpdateLink);
+    key.Write(L"InstallDate", InstallDateToday());
+    if (install.EnableUninstaller)
+        key.Write(L"QuietUninstallString",
+                  L"\"" + WithDelimiter(install.InstallPath) + L"Uninstall.exe\" -silent");
 }
 
 void DeleteRegistryRecord() {

@@ -6,8 +6,9 @@
 qp_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX=${WINEPREFIX:-$qp_root/build/wine}
 export WINEDEBUG=${WINEDEBUG:--all}
-# No Mono or Gecko download prompts while the prefix is made.
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+# No Mono or Gecko download prompts while the prefix is made, and no desktop menu
+# entries for the shortcuts that installations create.
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
 qp_xvfb_pid=""
 
 qp_start_display() {

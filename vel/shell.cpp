@@ -7,6 +7,8 @@
 
 #include <stdexcept>
 
+#include "vel/com_ptr.h"
+
 namespace vel {
 
 void ShellRun(const std::wstring& file, bool visible, const std::wstring& parameters, bool admin,
@@ -41,20 +43,6 @@ bool IsAdministrator() {
 }
 
 namespace {
-// Releases a COM interface pointer.
-template <class T> class ComPtr {
-  public:
-    ~ComPtr() {
-        if (p_) p_->Release();
-    }
-    T* operator->() const { return p_; }
-    T** Out() { return &p_; }
-    explicit operator bool() const { return p_ != nullptr; }
-
-  private:
-    T* p_ = nullptr;
-};
-
 std::wstring FolderOf(const std::wstring& path) {
     size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? L"" : path.substr(0, slash);

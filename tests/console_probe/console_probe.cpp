@@ -9,6 +9,8 @@
 //                                  its own, runs cmd.exe /c console_probe.exe LINE... in
 //                                  it, then writes what the console shows (UTF-8) to its
 //                                  standard output and exits with cmd's exit code.
+//   console_probe.exe /hostrun PROGRAM ARG...  the same for another program: runs
+//                                  cmd.exe /c PROGRAM ARG... in a console of its own.
 #include <windows.h>
 
 #include <string>
@@ -56,14 +58,11 @@ std::wstring ScreenText() {
     return text;
 }
 
-int HostInNewConsole(const std::vector<std::wstring>& lines) {
+// Runs cmd.exe /c with the program and its parameters in a new console.
+int HostInNewConsole(const std::vector<std::wstring>& parameters) {
     const HANDLE report = GetStdHandle(STD_OUTPUT_HANDLE);
     FreeConsole();
     if (!AllocConsole()) return 100;
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::vector<std::wstring> parameters{self};
-    parameters.insert(parameters.end(), lines.begin(), lines.end());
     std::wstring command = L"cmd.exe /c \"" + vel::JoinParameters(parameters) + L"\"";
 
     // cmd.exe gets the console itself as standard input and output, as when a user opens it.
@@ -98,7 +97,11 @@ int HostInNewConsole(const std::vector<std::wstring>& lines) {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     auto parameters = vel::SplitCommandLine(GetCommandLineW());
     parameters.erase(parameters.begin());
-    if (!parameters.empty() && parameters.front() == L"/host")
+    if (!parameters.empty() && parameters.front() == L"/hostrun")
         return HostInNewConsole({parameters.begin() + 1, parameters.end()});
+    if (!parameters.empty() && parameters.front() == L"/host") {
+        parameters.front() = vel::OwnExecutablePath();
+        return HostInNewConsole(parameters);
+    }
     return PrintLines(parameters);
 }

@@ -157,3 +157,74 @@ TEST_F(CommandLine, StandardUserChoosingAllUsersRestartsElevatedWithForce) {
 
 } // namespace
 } // namespace test
+
+namespace test {
+namespace {
+
+// What a user at a console window sees: the probe opens a console of its own, runs the
+// command there through cmd.exe, and reports the screen.
+std::string Screen(const std::wstring& arguments) {
+    ProcessResult result = RunProcess(L"\"" + BuildFile(L"tests\\console_probe.exe") +
+                                      L"\" /hostrun \"" + SetupExe() + L"\" " + arguments);
+    EXPECT_FALSE(result.timedOut);
+    return result.output;
+}
+
+TEST_F(CommandLine, UserAtAConsoleWindowSeesTheLines) {
+    // The console is 80 columns wide: the longest help line wraps onto a second row.
+    std::string help = Screen(L"-help");
+    std::erase(help, '\n');
+    size_t at = 0;
+    for (const std::string& line : kHelpLines) {
+        at = help.find(line, at);
+        ASSERT_NE(at, std::string::npos) << line;
+    }
+
+    std::string install = Screen(L"-silent -installpath \"" + Target() + L"\"");
+    EXPECT_NE(install.find("(!) Beginning instalation\n(!) Installation type: silent\n(!) "
+                           "Installation successfull\n"),
+              std::string::npos)
+        << install;
+}
+
+TEST_F(CommandLine, StartRunsTheWindowAndFinishActionsFollowTheSwitches) {
+    ProcessResult start =
+        RunSetupFromConsole(L"-start -closeafterfinish -installpath \"" + Target() + L"\"");
+    EXPECT_EQ(OutputLines(start.output),
+              (Lines{"(!) Beginning instalation", "(!) Installation type: normal"}));
+    EXPECT_EQ(start.exitCode, 0u);
+
+    // A silent run never starts the application, even when asked to.
+    CleanInstallState::Clean();
+    ProcessResult silent =
+        RunSetupFromConsole(L"-startafterfinish -silent -installpath \"" + Target() + L"\"");
+    EXPECT_EQ(OutputLines(silent.output), kSilentSuccess);
+    EXPECT_EQ(WaitForWindow(L"Quillpad Studio 1.3.0.0", 0, 2000), nullptr);
+}
+
+TEST_F(CommandLine, InstallTypeSwitchesWhereTheBuildAllowsAChoice) {
+    ProcessResult user =
+        RunSetupFromConsole(L"-alluser -user -silent -installpath \"" + Target() + L"\"", L"",
+                            SetupExe(L"QuillpadSetupBoth.exe"));
+    EXPECT_EQ(OutputLines(user.output), kSilentSuccess)
+        << "the later switch wins; no restart for a user install";
+    EXPECT_TRUE(RecordExists(HKEY_CURRENT_USER));
+    EXPECT_FALSE(RecordExists(HKEY_LOCAL_MACHINE));
+    EXPECT_NE(ReadTextFile(Target() + L"\\InstallReport.ini").find(L"User Install=1"),
+              std::wstring::npos);
+}
+
+TEST_F(CommandLine, SelfDeletionRemovesTheInstallerFileAfterItEnds) {
+    const std::wstring copy = scratch.Path() + L"\\QuillpadSetup.exe";
+    ASSERT_TRUE(CopyFileW(SetupExe().c_str(), copy.c_str(), FALSE));
+    ProcessResult result =
+        RunSetupFromConsole(L"-silent -ad -installpath \"" + Target() + L"\"", L"", copy);
+    EXPECT_EQ(result.exitCode, 0u);
+    bool gone = false;
+    for (int i = 0; i < 200 && !gone; ++i, Sleep(100))
+        gone = !FileExists(copy);
+    EXPECT_TRUE(gone);
+}
+
+} // namespace
+} // namespace test

@@ -127,13 +127,7 @@ TEST_F(Install, DamagedOrEscapingArchivesFailWithoutWritingOutside) {
 
 TEST_F(Install, FolderThatCannotBeCreatedFailsTheInstallation) {
     // An earlier record pointing at a drive that does not exist.
-    HKEY key = nullptr;
-    RegCreateKeyExW(HKEY_CURRENT_USER, UninstallKey().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                    &key, nullptr);
-    const wchar_t location[] = L"Q:\\Nowhere\\Quillpad";
-    RegSetValueExW(key, L"InstallLocation", 0, REG_SZ, reinterpret_cast<const BYTE*>(location),
-                   sizeof(location));
-    RegCloseKey(key);
+    WriteUserRecordValue(L"InstallLocation", L"Q:\\Nowhere\\Quillpad");
 
     ProcessResult result = RunSetupFromConsole(L"-silent");
     EXPECT_NE(result.output.find("<!> Prepare: "), std::string::npos) << result.output;
@@ -142,13 +136,7 @@ TEST_F(Install, FolderThatCannotBeCreatedFailsTheInstallation) {
 }
 
 TEST_F(Install, NewerInstalledVersionIsQuestioned) {
-    HKEY key = nullptr;
-    RegCreateKeyExW(HKEY_CURRENT_USER, UninstallKey().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                    &key, nullptr);
-    const wchar_t version[] = L"1.4.0";
-    RegSetValueExW(key, L"DisplayVersion", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                   sizeof(version));
-    RegCloseKey(key);
+    WriteUserRecordValue(L"DisplayVersion", L"1.4.0");
 
     for (int answer : {IDNO, IDYES}) {
         StartedProcess setup;
@@ -169,6 +157,27 @@ TEST_F(Install, NewerInstalledVersionIsQuestioned) {
         PostMessageW(window, WM_CLOSE, 0, 0);
         EXPECT_EQ(setup.Wait(), 0u);
     }
+}
+
+} // namespace
+} // namespace test
+
+namespace test {
+namespace {
+
+TEST_F(Install, AllUsersRecordMakesAStandardUserRestartElevated) {
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, UninstallKey().c_str(), L"InstallLocation", REG_SZ,
+                    Target().c_str(), static_cast<DWORD>((Target().size() + 1) * sizeof(wchar_t)));
+    const std::wstring trace = scratch.Path() + L"\\trace.txt";
+    ProcessResult result = RunSetupFromConsole(
+        L"-silent", L"QUILLPAD_SETUP_AS_STANDARD_USER=1\nQUILLPAD_SETUP_TRACE=" + trace,
+        SetupExe(L"QuillpadSetupBoth.exe"));
+    EXPECT_EQ(result.exitCode, 0u);
+    auto lines = OutputLines(Narrow(ReadTextFile(trace)));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[1].find("\" -alluser -force -silent"), std::string::npos) << lines[1];
+    EXPECT_TRUE(FileExists(Target() + L"\\Quillpad.exe"))
+        << "the elevated copy updated the recorded folder";
 }
 
 } // namespace

@@ -70,6 +70,11 @@ bool ReadRecordNumber(HKEY hive, const wchar_t* name, DWORD& value) {
     return ReadRecord(hive, name, REG_DWORD, &value, sizeof(value));
 }
 
+void WriteUserRecordValue(const wchar_t* name, const std::wstring& value) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, UninstallKey().c_str(), name, REG_SZ, value.c_str(),
+                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
 bool RecordExists(HKEY hive) {
     HKEY key = nullptr;
     if (RegOpenKeyExW(hive, UninstallKey().c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &key) !=

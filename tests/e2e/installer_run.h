@@ -36,6 +36,8 @@ std::wstring UninstallKey();
 bool ReadRecordValue(HKEY hive, const wchar_t* name, std::wstring& value);
 bool ReadRecordNumber(HKEY hive, const wchar_t* name, DWORD& value);
 bool RecordExists(HKEY hive);
+// Writes a text value into the per-user record, as an earlier installation would have.
+void WriteUserRecordValue(const wchar_t* name, const std::wstring& value);
 std::wstring ShellFolder(int csidl);
 
 } // namespace test

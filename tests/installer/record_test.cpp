@@ -70,6 +70,10 @@ TEST_F(UninstallRecord, HoldsTheApplicationsValuesWithTheirTypes) {
     EXPECT_EQ(Number(L"EstimatedSize"), 1u) << "1536 bytes in two folders are 1 KiB, truncated";
     EXPECT_EQ(Number(L"NoModify"), 1u);
     EXPECT_EQ(Number(L"NoRepair"), 1u);
+    EXPECT_EQ(Text(L"QuietUninstallString"), L"\"" + folder.Path() + L"\\Uninstall.exe\" -silent");
+    const std::wstring date = Text(L"InstallDate");
+    EXPECT_EQ(date.size(), 8u);
+    EXPECT_EQ(date.find_first_not_of(L"0123456789"), std::wstring::npos);
 }
 
 TEST_F(UninstallRecord, FollowsTheUninstallerAndLinkSettings) {

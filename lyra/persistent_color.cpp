@@ -1,0 +1,50 @@
+#include "lyra/persistent_color.h"
+
+#include "lyra/control_interface.h"
+#include "toolkit/component.h"
+#include "toolkit/error.h"
+
+namespace lyra {
+
+namespace {
+template <class Field>
+std::unique_ptr<toolkit::Property> ColorProperty(std::wstring name, Field& field) {
+    return std::make_unique<toolkit::ValueProperty<TColor>>(
+        std::move(name), [&field] { return TColor(field); },
+        [&field](const TColor& value) { field = value; }, &toolkit::ParseColor);
+}
+} // namespace
+
+void LyPersistentColor::SetEnabled(bool value) {
+    if (value == FEnable) return;
+    FEnable = value;
+    NotifyOwner();
+}
+
+void LyPersistentColor::Assign(const toolkit::Persistent& source) {
+    if (!dynamic_cast<const LyPersistentColor*>(&source))
+        throw toolkit::Error(L"A colour set can only be assigned from another colour set");
+    toolkit::Persistent::Assign(source);
+}
+
+void LyPersistentColor::NotifyOwner() const {
+    auto* control = dynamic_cast<LyControl*>(FOwner);
+    if (!control) return;
+    auto* component = dynamic_cast<toolkit::Component*>(FOwner);
+    if (component && component->Loading()) return;
+    control->UpdateTheme(true);
+}
+
+void LyPersistentColor::PublishEnabled() {
+    Publish(L"Enabled", &LyPersistentColor::Enabled, &LyPersistentColor::SetEnabled);
+}
+
+void LyPersistentColor::PublishColorField(std::wstring name, TColor& field) {
+    AddProperty(ColorProperty(std::move(name), field));
+}
+
+void LyPersistentColor::PublishColorField(std::wstring name, LySourceColor& field) {
+    AddProperty(ColorProperty(std::move(name), field));
+}
+
+} // namespace lyra
