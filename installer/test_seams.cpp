@@ -6,6 +6,7 @@
 #include <string>
 
 #include "vel/handle.h"
+#include "vel/utf8.h"
 
 namespace installer {
 
@@ -25,12 +26,7 @@ void AppendLine(const wchar_t* variable, const std::wstring& text) {
                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!out) return;
-    std::wstring line = text + L"\n";
-    int n = WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), nullptr, 0,
-                                nullptr, nullptr);
-    std::string bytes(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, line.data(), static_cast<int>(line.size()), bytes.data(), n,
-                        nullptr, nullptr);
+    const std::string bytes = vel::ToUtf8(text + L"\n");
     DWORD written = 0;
     WriteFile(out.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
