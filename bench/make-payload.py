@@ -6,16 +6,27 @@ usage: make-payload.py OUT.zip [--megabytes N]
 About N MB (default 300) in about 10 files per MB across nested folders: a few large
 files (at 300 MB: 80 MB of incompressible data, a 60 MB executable-like binary, a
 50 MB text database), mid-sized binaries, and thousands of small text and script
-files. Every entry is deflated at level 6, the usual default of zip tools. The same
-arguments always give the same bytes.
+files. Every entry is deflated at level 6, the usual default of zip tools, by the writer
+of scripts/make-zip.py. The same arguments always give the same bytes.
 """
 import argparse
+import importlib.util
 import os
 import random
-import zipfile
 
-STAMP = (2024, 5, 17, 13, 45, 30)
 MB = 1 << 20
+
+
+def load_write_archive():
+    """The reproducible archive writer of scripts/make-zip.py."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts", "make-zip.py")
+    spec = importlib.util.spec_from_file_location("make_zip", path)
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    return module.write_archive
+
+
+write_archive = load_write_archive()
 
 
 class Corpus:
@@ -75,22 +86,7 @@ def main():
     parser.add_argument("--megabytes", type=float, default=300)
     args = parser.parse_args()
 
-    rng = random.Random(42)
-    tmp = args.out + ".tmp"
-    with zipfile.ZipFile(tmp, "w") as z:
-        folders = set()
-        for name, data in entries(args.megabytes, rng):
-            parts = name.split("/")[:-1]
-            for depth in range(1, len(parts) + 1):
-                folder = "/".join(parts[:depth]) + "/"
-                if folder not in folders:
-                    folders.add(folder)
-                    z.writestr(zipfile.ZipInfo(folder, STAMP), b"")
-            info = zipfile.ZipInfo(name, STAMP)
-            info.compress_type = zipfile.ZIP_DEFLATED
-            info.external_attr = 0o644 << 16
-            z.writestr(info, data, compresslevel=6)
-    os.replace(tmp, args.out)
+    write_archive(args.out, entries(args.megabytes, random.Random(42)))
 
 
 if __name__ == "__main__":

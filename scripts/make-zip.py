@@ -4,12 +4,39 @@
 usage: make-zip.py OUT.zip [NAME=FILE ...] [--dir FOLDER ...]
   NAME=FILE   store FILE under the archive name NAME
   --dir DIR   store every file below DIR under its path relative to DIR
+
+write_archive() is also used by bench/make-payload.py.
 """
 import os
 import sys
 import zipfile
 
 STAMP = (2026, 1, 1, 0, 0, 0)
+
+
+def write_archive(out, entries):
+    """Writes (name, bytes) pairs, in their order, deflated at level 6, each folder
+    entry before its first file; the archive appears under its name only when complete."""
+    tmp = out + ".tmp"
+    with zipfile.ZipFile(tmp, "w", zipfile.ZIP_DEFLATED, compresslevel=6) as z:
+        folders = set()
+        for name, data in entries:
+            parts = name.split("/")[:-1]
+            for i in range(1, len(parts) + 1):
+                folder = "/".join(parts[:i]) + "/"
+                if folder not in folders:
+                    folders.add(folder)
+                    z.writestr(zipfile.ZipInfo(folder, STAMP), b"")
+            info = zipfile.ZipInfo(name, STAMP)
+            info.compress_type = zipfile.ZIP_DEFLATED
+            info.external_attr = 0o644 << 16
+            z.writestr(info, data, compresslevel=6)
+    os.replace(tmp, out)
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
 
 
 def main(argv):
@@ -26,22 +53,7 @@ def main(argv):
         else:
             name, path = arg.split("=", 1)
             entries[name] = path
-    tmp = out + ".tmp"
-    with zipfile.ZipFile(tmp, "w", zipfile.ZIP_DEFLATED, compresslevel=6) as z:
-        folders = set()
-        for name in sorted(entries):
-            parts = name.split("/")[:-1]
-            for i in range(1, len(parts) + 1):
-                folder = "/".join(parts[:i]) + "/"
-                if folder not in folders:
-                    folders.add(folder)
-                    z.writestr(zipfile.ZipInfo(folder, STAMP), b"")
-            info = zipfile.ZipInfo(name, STAMP)
-            info.compress_type = zipfile.ZIP_DEFLATED
-            info.external_attr = 0o644 << 16
-            with open(entries[name], "rb") as f:
-                z.writestr(info, f.read(), compresslevel=6)
-    os.replace(tmp, out)
+    write_archive(out, ((name, read(entries[name])) for name in sorted(entries)))
 
 
 if __name__ == "__main__":
