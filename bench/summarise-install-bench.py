@@ -47,7 +47,7 @@ def ratio_line(name, numerator, denominator, target, times):
         return
     value = statistics.median(times[numerator]) / statistics.median(times[denominator])
     verdict = "meets" if value <= target else "MISSES"
-    print("  %-44s %5.2fx  (target <= %.1fx: %s)" % (name, value, target, verdict))
+    print("  %-44s %6.3fx (target <= %.1fx: %s)" % (name, value, target, verdict))
 
 
 def main():
@@ -70,7 +70,7 @@ def main():
         whole = statistics.median(times["setup"])
         parts = statistics.median(times["setup.extract"]) + statistics.median(times["setup.export"])
         verdict = "meets" if whole <= 1.3 * parts else "MISSES"
-        print("  %-44s %5.2fx  (target <= 1.3x: %s)" % (
+        print("  %-44s %6.3fx (target <= 1.3x: %s)" % (
             "a. whole run / (extract + export stages)", whole / parts, verdict))
         print("  %-44s %5.2fx  (no target: the archive's one extra write)" % (
             "   export stage / d. Win32 copy floor", statistics.median(times["setup.export"]) /
