@@ -20,9 +20,9 @@ MB = 1 << 20
 def load_write_archive():
     """The reproducible archive writer of scripts/make-zip.py."""
     path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts", "make-zip.py")
-    spec = importlib.util.spec_from_file_location("make_zip", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module_source = importlib.util.spec_from_file_location("make_zip", path)
+    module = importlib.util.module_from_spec(module_source)
+    module_source.loader.exec_module(module)
     return module.write_archive
 
 
