@@ -111,14 +111,21 @@ void Picture::Changed() {
     if (OnChange) OnChange();
 }
 
+PictureProperty::PictureProperty(std::wstring name, Picture& picture)
+    : PictureProperty(
+          std::move(name), [&picture] { return &picture; },
+          [&picture](const Picture& value) { picture.Assign(value); }) {}
+
 void PictureProperty::Load(const PropertyValue& value, DescriptionContext& context) {
-    picture_.LoadFromBytes(context.ReadPicture(ParseString(value)));
+    Picture picture;
+    picture.LoadFromBytes(context.ReadPicture(ParseString(value)));
+    set_(picture);
 }
 
 bool PictureProperty::CopyFrom(const Property& source) {
     auto* other = dynamic_cast<const PictureProperty*>(&source);
     if (!other) return false;
-    picture_.Assign(other->picture_);
+    if (const Picture* picture = other->get_()) set_(*picture);
     return true;
 }
 

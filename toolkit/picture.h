@@ -57,13 +57,20 @@ class Picture : public Persistent {
 // the program and the reader hands over as bytes.
 class PictureProperty final : public Property {
   public:
-    PictureProperty(std::wstring name, Picture& picture)
-        : Property(std::move(name)), picture_(picture) {}
+    using Getter = std::function<const Picture*()>;
+    using Setter = std::function<void(const Picture&)>;
+    // Loads straight into the picture.
+    PictureProperty(std::wstring name, Picture& picture);
+    // Hands the picture read to a setter; get gives what another object copies from (null
+    // when there is nothing to copy).
+    PictureProperty(std::wstring name, Getter get, Setter set)
+        : Property(std::move(name)), get_(std::move(get)), set_(std::move(set)) {}
     void Load(const PropertyValue& value, DescriptionContext& context) override;
     bool CopyFrom(const Property& source) override;
 
   private:
-    Picture& picture_;
+    Getter get_;
+    Setter set_;
 };
 
 } // namespace toolkit

@@ -1,6 +1,6 @@
 // Panel painting and the scroll box: ranges from the children, scrolling that moves windowed
 // and window-less children, the wheel, and aligned children in scrolled coordinates.
-#include "gui_test_support.h"
+#include "tests/gui_support/gui_test_support.h"
 #include "test_controls.h"
 
 #include "toolkit/form.h"

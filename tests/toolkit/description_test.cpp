@@ -1,6 +1,6 @@
 // Window descriptions: everything a description sets reaches the objects through their
 // published properties, and everything unknown is an error naming the file, line and name.
-#include "gui_test_support.h"
+#include "tests/gui_support/gui_test_support.h"
 #include "picture_encoders.h"
 #include "test_controls.h"
 

@@ -1,6 +1,6 @@
 // Forms on screen: frames around the client size, showing, modal loops, closing, layering,
 // and the standard error box being replaceable.
-#include "gui_test_support.h"
+#include "tests/gui_support/gui_test_support.h"
 #include "test_controls.h"
 
 #include "toolkit/form.h"

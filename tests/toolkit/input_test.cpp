@@ -1,7 +1,7 @@
 // Mouse and keyboard routing: window-less children get their parent's mouse input, the
 // focus moves with Tab and arrows, controls may keep navigation keys, hints and context
 // menus find their control.
-#include "gui_test_support.h"
+#include "tests/gui_support/gui_test_support.h"
 #include "test_controls.h"
 
 #include "toolkit/form.h"

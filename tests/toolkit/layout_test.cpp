@@ -1,5 +1,5 @@
 // Alignment with margins, constraints, anchors and z-order, checked as rectangles.
-#include "gui_test_support.h"
+#include "tests/gui_support/gui_test_support.h"
 #include "test_controls.h"
 
 #include "toolkit/form.h"

@@ -10,7 +10,7 @@
 #include "toolkit/picture.h"
 #include "toolkit/png_image.h"
 
-#include "gui_test_support.h"
+#include "tests/gui_support/gui_test_support.h"
 #include "tests/support/support.h"
 
 #include <gif_lib.h>

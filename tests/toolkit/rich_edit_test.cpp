@@ -1,5 +1,5 @@
 // The rich-text view: appended lines, selection, bold and colour, plain-text copying.
-#include "gui_test_support.h"
+#include "tests/gui_support/gui_test_support.h"
 
 #include "toolkit/clipboard.h"
 #include "toolkit/form.h"

@@ -1,7 +1,7 @@
 // The sample window read from its description in the program's resources: it shows,
 // lays out exactly, paints what it should, routes clicks and keys, closes with a modal
 // result, and leaves nothing behind.
-#include "gui_test_support.h"
+#include "tests/gui_support/gui_test_support.h"
 #include "test_controls.h"
 
 #include "toolkit/form.h"

@@ -1,5 +1,5 @@
 // Timer, Screen and Clipboard: the small services beside the controls.
-#include "gui_test_support.h"
+#include "tests/gui_support/gui_test_support.h"
 
 #include "toolkit/clipboard.h"
 #include "toolkit/form.h"

@@ -1,6 +1,6 @@
 // The client-drawn title bar: the client area reaches the top edge, the hosted panel paints
 // the bar and its caption buttons in the form's colour slots, and the bar drags the window.
-#include "gui_test_support.h"
+#include "tests/gui_support/gui_test_support.h"
 
 #include "toolkit/form.h"
 #include "toolkit/panel.h"

@@ -1,8 +1,10 @@
-#include "gui_test_support.h"
+#include "tests/gui_support/gui_test_support.h"
 
 #include "tests/support/support.h"
 #include "toolkit/canvas.h"
 #include "toolkit/error.h"
+
+#include <cstdlib>
 
 namespace test {
 
@@ -79,6 +81,21 @@ unsigned PixelRgb(const toolkit::Bitmap& bitmap, int x, int y) {
 unsigned Rgb(toolkit::TColor color) {
     COLORREF value = toolkit::ColorToRGB(color);
     return unsigned(GetRValue(value)) << 16 | unsigned(GetGValue(value)) << 8 | GetBValue(value);
+}
+
+unsigned ScreenPixel(const toolkit::Control& control, POINT client) {
+    Pump();
+    const POINT screen = control.ClientToScreen(client);
+    HDC dc = GetDC(nullptr);
+    const COLORREF value = GetPixel(dc, screen.x, screen.y);
+    ReleaseDC(nullptr, dc);
+    return unsigned(GetRValue(value)) << 16 | unsigned(GetGValue(value)) << 8 | GetBValue(value);
+}
+
+bool NearRgb(unsigned a, unsigned b, int tolerance) {
+    for (int shift : {0, 8, 16})
+        if (std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)) > tolerance) return false;
+    return true;
 }
 
 void MouseMoveTo(toolkit::WinControl& control, POINT client) {

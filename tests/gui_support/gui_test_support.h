@@ -31,6 +31,10 @@ std::unique_ptr<toolkit::Bitmap> Capture(toolkit::WinControl& control);
 // The colour of a captured pixel, as 0x00RRGGBB for readable test failures.
 unsigned PixelRgb(const toolkit::Bitmap& bitmap, int x, int y);
 unsigned Rgb(toolkit::TColor color);
+// The colour on the screen at a client point of the control, as 0x00RRGGBB, after pumping.
+unsigned ScreenPixel(const toolkit::Control& control, POINT client);
+// Whether two 0x00RRGGBB colours differ by at most tolerance in each channel.
+bool NearRgb(unsigned a, unsigned b, int tolerance);
 
 // Puts the real cursor on a client point of the control's window and sends the move there.
 void MouseMoveTo(toolkit::WinControl& control, POINT client);
