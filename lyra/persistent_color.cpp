@@ -1,7 +1,5 @@
 #include "lyra/persistent_color.h"
 
-#include "lyra/control_interface.h"
-#include "toolkit/component.h"
 #include "toolkit/error.h"
 
 namespace lyra {
@@ -28,11 +26,7 @@ void LyPersistentColor::Assign(const toolkit::Persistent& source) {
 }
 
 void LyPersistentColor::NotifyOwner() const {
-    auto* control = dynamic_cast<LyControl*>(FOwner);
-    if (!control) return;
-    auto* component = dynamic_cast<toolkit::Component*>(FOwner);
-    if (component && component->Loading()) return;
-    control->UpdateTheme(true);
+    NotifyThemeOwner(Owner());
 }
 
 void LyPersistentColor::PublishEnabled() {

@@ -2,8 +2,8 @@
 // The base of every colour set. A set belongs to an owner (usually a control; not owned by
 // the set) and tells it when a published value changes, so the control re-resolves its
 // colours. Sets publish their colours under the names window descriptions use.
+#include "lyra/classes.h"
 #include "lyra/colors.h"
-#include "toolkit/persistent.h"
 
 #include <cstddef>
 #include <string>
@@ -18,11 +18,10 @@ template <class Set, class Field> struct LyNamedColor {
     Field Set::*field;
 };
 
-class LyPersistentColor : public toolkit::Persistent {
+class LyPersistentColor : public TMPersistent {
   public:
-    explicit LyPersistentColor(toolkit::Persistent* AOwner = nullptr) : FOwner(AOwner) {}
+    explicit LyPersistentColor(toolkit::Persistent* AOwner = nullptr) : TMPersistent(AOwner) {}
 
-    toolkit::Persistent* Owner() const { return FOwner; }
     bool Enabled() const { return FEnable; }
     // Tells the owner only when the value changes.
     void SetEnabled(bool value);
@@ -52,7 +51,6 @@ class LyPersistentColor : public toolkit::Persistent {
     }
 
   private:
-    toolkit::Persistent* FOwner;
     bool FEnable = false;
 };
 
