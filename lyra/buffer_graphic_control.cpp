@@ -22,7 +22,7 @@ LyBufferGraphicControl::~LyBufferGraphicControl() {
 
 void LyBufferGraphicControl::Invalidate() {
     toolkit::GraphicControl::Invalidate();
-    if (!Parent() || !FBuffer || Destroying()) return;
+    if (!Parent() || !FBuffer || Loading() || Destroying()) return;
     if (FBuffer->Width() != Width() || FBuffer->Height() != Height())
         FBuffer->SetSize(std::max(Width(), 0), std::max(Height(), 0));
     PaintBuffer();
@@ -34,6 +34,7 @@ void LyBufferGraphicControl::PaintBuffer() {
 
 void LyBufferGraphicControl::Loaded() {
     toolkit::GraphicControl::Loaded();
+    Invalidate();
     ComponentLoaded();
 }
 

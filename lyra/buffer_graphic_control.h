@@ -25,6 +25,7 @@ class LyBufferGraphicControl : public toolkit::GraphicControl {
 
     // Asks the parent for a paint, then redraws the buffer (without clearing it).
     void Invalidate() override;
+    // Draws the buffer once the description has set every property, then ComponentLoaded.
     void Loaded() override;
     // Invalidates every transparent windowed framework sibling overlapping this control:
     // windowed controls always lie above window-less ones.

@@ -65,7 +65,8 @@ void LyWindowsControl::AdjustClientRect(RECT& rect) const {
 }
 
 void LyWindowsControl::Invalidate() {
-    if (FBufferedComponent && FBuffer && Parent() && !Destroying()) {
+    // While a description is read the buffer waits for Loaded, when every property is set.
+    if (FBufferedComponent && FBuffer && Parent() && !Loading() && !Destroying()) {
         ResizeBuffer();
         ClearBuffer();
         PaintBuffer();
@@ -211,6 +212,13 @@ void LyWindowsControl::CreateWnd() {
     FCreated = true;
     LyCustomControl::CreateWnd();
     HandleCreated();
+    // What the control drew before its window existed may predate its final size.
+    Invalidate();
+}
+
+void LyWindowsControl::Loaded() {
+    LyCustomControl::Loaded();
+    Invalidate();
 }
 
 void LyWindowsControl::Resize() {

@@ -56,6 +56,8 @@ class LyWindowsControl : public LyCustomControl {
     // Rebuilds the buffer (clear, PaintBuffer), then asks the system for a paint.
     void Invalidate() override;
     void ChangeScale(int multiplier, int divider) override;
+    // Draws the buffer once the description has set every property.
+    void Loaded() override;
 
     // Changes the state (only to a new one unless Force), recording the old one when
     // SavePrevious, and calls InteractionStateChanged.
