@@ -62,6 +62,12 @@ void PumpFor(int milliseconds) {
     }
 }
 
+bool PumpUntil(const std::function<bool()>& condition) {
+    for (int round = 0; round < 500 && !condition(); ++round)
+        PumpFor(10);
+    return condition();
+}
+
 std::unique_ptr<toolkit::Bitmap> Capture(toolkit::WinControl& control) {
     Pump();
     RECT client = control.ClientRect();
@@ -96,6 +102,16 @@ bool NearRgb(unsigned a, unsigned b, int tolerance) {
     for (int shift : {0, 8, 16})
         if (std::abs(int(a >> shift & 0xFF) - int(b >> shift & 0xFF)) > tolerance) return false;
     return true;
+}
+
+unsigned AwaitScreenPixel(const toolkit::Control& control, POINT client, unsigned expected,
+                          int tolerance) {
+    unsigned pixel = 0;
+    PumpUntil([&] {
+        pixel = ScreenPixel(control, client);
+        return NearRgb(pixel, expected, tolerance);
+    });
+    return pixel;
 }
 
 void MouseMoveTo(toolkit::WinControl& control, POINT client) {

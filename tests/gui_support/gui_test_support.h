@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +26,9 @@ class GuiTest : public ::testing::Test {
 void Pump();
 // Pumps messages for a while (for timers and slides); never used for assertions on time.
 void PumpFor(int milliseconds);
+// Pumps until the condition holds or a few seconds passed (a busy machine delivers input and
+// animation steps late); the result says whether it holds.
+bool PumpUntil(const std::function<bool()>& condition);
 
 // The window's client area as it is painted now, captured with PrintWindow.
 std::unique_ptr<toolkit::Bitmap> Capture(toolkit::WinControl& control);
@@ -35,6 +39,10 @@ unsigned Rgb(toolkit::TColor color);
 unsigned ScreenPixel(const toolkit::Control& control, POINT client);
 // Whether two 0x00RRGGBB colours differ by at most tolerance in each channel.
 bool NearRgb(unsigned a, unsigned b, int tolerance);
+// The screen pixel once it shows the expected colour (within tolerance), or, when it does not
+// come within a few seconds, what it shows then: a busy system draws late.
+unsigned AwaitScreenPixel(const toolkit::Control& control, POINT client, unsigned expected,
+                          int tolerance = 0);
 
 // Puts the real cursor on a client point of the control's window and sends the move there.
 void MouseMoveTo(toolkit::WinControl& control, POINT client);

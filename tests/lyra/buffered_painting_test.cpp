@@ -10,7 +10,6 @@ namespace {
 
 using test::HostForm;
 using test::NearRgb;
-using test::ScreenPixel;
 using test::Swatch;
 using toolkit::clBlue;
 using toolkit::clLime;
@@ -27,11 +26,11 @@ TEST_F(BufferedPainting, OpacityBlendsTheBufferOverTheComposedBackground) {
     auto* swatch = new Swatch(*host, {20, 20, 120, 80}, clBlue);
     EXPECT_EQ(swatch->Color(), clRed) << "takes the framework parent's background";
     host->Show();
-    EXPECT_EQ(ScreenPixel(*swatch, {50, 30}), 0x0000FFu);
+    EXPECT_EQ(test::AwaitScreenPixel(*swatch, {50, 30}, 0x0000FFu), 0x0000FFu);
 
     swatch->SetOpacity(128);
-    EXPECT_TRUE(NearRgb(ScreenPixel(*swatch, {50, 30}), 0x7F0080, 2))
-        << std::hex << ScreenPixel(*swatch, {50, 30});
+    const unsigned blended = test::AwaitScreenPixel(*swatch, {50, 30}, 0x7F0080, 2);
+    EXPECT_TRUE(NearRgb(blended, 0x7F0080, 2)) << std::hex << blended;
     // The buffer itself keeps the control's full colours.
     EXPECT_EQ(test::PixelRgb(swatch->BufferBitmap(), 50, 30), 0x0000FFu);
 }
@@ -41,19 +40,21 @@ TEST_F(BufferedPainting, ATransparentControlShowsTheOneBeneathAndFollowsItsChang
     auto* upper = new Swatch(*host, {60, 30, 160, 90}, std::nullopt);
     upper->SetColor(clWhite);
     host->Show();
-    EXPECT_EQ(ScreenPixel(*upper, {10, 10}), 0x00FF00u) << "the overlap shows the lower control";
-    EXPECT_EQ(ScreenPixel(*upper, {80, 50}), 0xFFFFFFu) << "elsewhere its own colour";
+    EXPECT_EQ(test::AwaitScreenPixel(*upper, {10, 10}, 0x00FF00u), 0x00FF00u)
+        << "the overlap shows the lower control";
+    EXPECT_EQ(test::AwaitScreenPixel(*upper, {80, 50}, 0xFFFFFFu), 0xFFFFFFu)
+        << "elsewhere its own colour";
 
     const int before = upper->bufferPaints;
     lower->Fill = clYellow;
     lower->Invalidate();
-    EXPECT_EQ(ScreenPixel(*upper, {10, 10}), 0xFFFF00u);
+    EXPECT_EQ(test::AwaitScreenPixel(*upper, {10, 10}, 0xFFFF00u), 0xFFFF00u);
     EXPECT_GT(upper->bufferPaints, before);
 
     // The lower control never sees the upper one, and an opaque upper one keeps its colour.
     EXPECT_EQ(test::PixelRgb(lower->BufferBitmap(), 90, 50), 0xFFFF00u);
     upper->SetTransparent(false);
-    EXPECT_EQ(ScreenPixel(*upper, {10, 10}), 0xFFFFFFu);
+    EXPECT_EQ(test::AwaitScreenPixel(*upper, {10, 10}, 0xFFFFFFu), 0xFFFFFFu);
 }
 
 TEST_F(BufferedPainting, AWindowlessControlTracksTheMouseAndRedrawsTheControlsAbove) {
@@ -63,8 +64,9 @@ TEST_F(BufferedPainting, AWindowlessControlTracksTheMouseAndRedrawsTheControlsAb
     graphic->OnMouseEnter = [&](toolkit::Component*) { ++entered; };
     graphic->OnMouseLeave = [&](toolkit::Component*) { ++left; };
     host->Show();
-    EXPECT_EQ(ScreenPixel(*host, {20, 20}), 0x0000FFu);
-    EXPECT_EQ(ScreenPixel(*above, {10, 10}), 0x0000FFu) << "composed from the window-less buffer";
+    EXPECT_EQ(test::AwaitScreenPixel(*host, {20, 20}, 0x0000FFu), 0x0000FFu);
+    EXPECT_EQ(test::AwaitScreenPixel(*above, {10, 10}, 0x0000FFu), 0x0000FFu)
+        << "composed from the window-less buffer";
 
     test::MouseMoveTo(*host, {20, 30});
     EXPECT_EQ(graphic->Interaction(), lyra::LyControlState::Hover);
@@ -76,7 +78,7 @@ TEST_F(BufferedPainting, AWindowlessControlTracksTheMouseAndRedrawsTheControlsAb
 
     graphic->Fill = clLime;
     graphic->Invalidate();
-    EXPECT_EQ(ScreenPixel(*above, {10, 10}), 0x00FF00u);
+    EXPECT_EQ(test::AwaitScreenPixel(*above, {10, 10}, 0x00FF00u), 0x00FF00u);
 }
 
 TEST_F(BufferedPainting, StateChangesReachTheHookOncePerChangeUnlessForced) {

@@ -11,7 +11,6 @@
 namespace {
 
 using test::HostForm;
-using test::ScreenPixel;
 using test::Swatch;
 
 class ControlInput : public test::GuiTest {
@@ -20,15 +19,35 @@ class ControlInput : public test::GuiTest {
 };
 
 // A real click at a client point of the control: the system picks the window that gets it.
-void SystemClick(toolkit::Control& control, POINT client) {
+// Waits until one of the counted clicks arrived.
+void SystemClick(toolkit::WinControl& control, POINT client, const int& clicksA,
+                 const int& clicksB) {
+    const int before = clicksA + clicksB;
     const POINT screen = control.ClientToScreen(client);
-    SetCursorPos(screen.x, screen.y);
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
-    test::PumpFor(200);
+    // A busy system maps a new window late: click once the form lies under the point.
+    const HWND form = GetAncestor(control.Handle(), GA_ROOT);
+    test::PumpUntil([&] { return GetAncestor(WindowFromPoint(screen), GA_ROOT) == form; });
+    // Absolute coordinates on every event, so the press lands where the move went even when
+    // the system is slow to take the move.
+    const LONG x = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    const LONG y = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    INPUT inputs[3]{};
+    const DWORD flags[] = {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP};
+    for (int i = 0; i < 3; ++i) {
+        inputs[i].type = INPUT_MOUSE;
+        inputs[i].mi = {x, y, 0, flags[i] | MOUSEEVENTF_ABSOLUTE, 0, 0};
+    }
+    SendInput(3, inputs, sizeof(INPUT));
+    test::PumpUntil([&] { return clicksA + clicksB > before; });
+}
+
+// Focuses the control once its window can take the focus (a busy system activates a newly
+// shown form late).
+bool FocusOn(toolkit::WinControl& control) {
+    return test::PumpUntil([&] {
+        control.SetFocus();
+        return control.Focused();
+    });
 }
 
 TEST_F(ControlInput, TheFocusLineShowsAfterTabAndGoesWithAClick) {
@@ -37,26 +56,25 @@ TEST_F(ControlInput, TheFocusLineShowsAfterTabAndGoesWithAClick) {
     first->SetAutoFocusLine(true);
     second->SetAutoFocusLine(true);
     host->Show();
-    first->SetFocus();
-    test::Pump();
+    ASSERT_TRUE(FocusOn(*first));
 
     test::PressKey(VK_TAB);
     ASSERT_TRUE(second->Focused());
     EXPECT_TRUE(second->HasEnteredTab());
     const unsigned line = test::Rgb(lyra::ThemeManager().SystemColor.ForeGround);
-    EXPECT_TRUE(test::NearRgb(ScreenPixel(*second, {0, 20}), line, 40))
-        << std::hex << ScreenPixel(*second, {0, 20});
-    EXPECT_EQ(ScreenPixel(*second, {50, 20}), 0xFFFFFFu);
+    const unsigned edge = test::AwaitScreenPixel(*second, {0, 20}, line, 40);
+    EXPECT_TRUE(test::NearRgb(edge, line, 40)) << std::hex << edge;
+    EXPECT_EQ(test::AwaitScreenPixel(*second, {50, 20}, 0xFFFFFFu), 0xFFFFFFu);
 
     test::Click(*second, {50, 20});
     EXPECT_FALSE(second->HasEnteredTab());
-    EXPECT_EQ(ScreenPixel(*second, {0, 20}), 0xFFFFFFu);
+    EXPECT_EQ(test::AwaitScreenPixel(*second, {0, 20}, 0xFFFFFFu), 0xFFFFFFu);
 
     // A click on an unfocused control takes the focus without a line.
     test::Click(*first, {50, 20});
     EXPECT_TRUE(first->Focused());
     EXPECT_FALSE(first->HasEnteredTab());
-    EXPECT_EQ(ScreenPixel(*first, {0, 20}), 0xFFFFFFu);
+    EXPECT_EQ(test::AwaitScreenPixel(*first, {0, 20}, 0xFFFFFFu), 0xFFFFFFu);
 }
 
 TEST_F(ControlInput, KeptArrowKeysReachTheControlAndTabStillMoves) {
@@ -68,8 +86,7 @@ TEST_F(ControlInput, KeptArrowKeysReachTheControlAndTabStillMoves) {
         keys.push_back(key);
     };
     host->Show();
-    keeper->SetFocus();
-    test::Pump();
+    ASSERT_TRUE(FocusOn(*keeper));
 
     test::PressKey(VK_RIGHT);
     test::PressKey(VK_LEFT);
@@ -78,8 +95,7 @@ TEST_F(ControlInput, KeptArrowKeysReachTheControlAndTabStillMoves) {
 
     test::PressKey(VK_DOWN);
     EXPECT_TRUE(next->Focused()) << "a key not kept moves the focus";
-    keeper->SetFocus();
-    test::Pump();
+    ASSERT_TRUE(FocusOn(*keeper));
     test::PressKey(VK_TAB);
     EXPECT_TRUE(next->Focused());
 }
@@ -92,12 +108,12 @@ TEST_F(ControlInput, AControlThatTakesNoMouseLetsClicksThrough) {
     above->OnClick = [&](toolkit::Component*) { ++aboveClicks; };
     host->Show();
 
-    SystemClick(*above, {30, 30});
+    SystemClick(*above, {30, 30}, aboveClicks, belowClicks);
     EXPECT_EQ(aboveClicks, 1);
     EXPECT_EQ(belowClicks, 0);
 
     above->SetHitTest(false);
-    SystemClick(*above, {30, 30});
+    SystemClick(*above, {30, 30}, aboveClicks, belowClicks);
     EXPECT_EQ(aboveClicks, 1);
     EXPECT_EQ(belowClicks, 1);
 }

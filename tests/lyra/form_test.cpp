@@ -63,12 +63,6 @@ class ThemedForm : public test::GuiTest {
         lyra::ThemeManager().UpdateThemeInformation();
         GuiTest::TearDown();
     }
-    // Waits (a while at most) until the condition holds; the result says whether it did.
-    static bool PumpUntil(const std::function<bool()>& condition) {
-        for (int round = 0; round < 200 && !condition(); ++round)
-            test::PumpFor(10);
-        return condition();
-    }
     std::unique_ptr<LyForm> form;
     std::vector<LyThemeType> changes;
 };
@@ -108,7 +102,8 @@ TEST_F(ThemedForm, ShownItFadesOrSwitchesAndNeverStaysLocked) {
     form->SetAllowThemeChangeAnimation(true);
     form->CustomColors().SetEnabled(false);
     EXPECT_NE(form->Color(), theme) << "the fade starts on the way";
-    EXPECT_TRUE(PumpUntil([&] { return form->Color() == theme; })) << "and lands on the colour";
+    EXPECT_TRUE(test::PumpUntil([&] { return form->Color() == theme; }))
+        << "and lands on the colour";
     EXPECT_TRUE(LockWindowUpdate(form->Handle()));
     LockWindowUpdate(nullptr);
 }
@@ -182,7 +177,7 @@ TEST_F(ThemedForm, TheOverlayHoldsTheFormUntilItFadesAway) {
 
     test::PumpFor(20);
     form->SetSmokeEffect(false);
-    EXPECT_TRUE(PumpUntil([&] { return !smoke.Visible(); }));
+    EXPECT_TRUE(test::PumpUntil([&] { return !smoke.Visible(); }));
     EXPECT_EQ(smoke.AlphaBlendValue(), 0);
 }
 

@@ -8,7 +8,6 @@
 namespace {
 
 using test::NearRgb;
-using test::ScreenPixel;
 
 // The size DrawText gives the hint in the tooltip's font.
 SIZE TextSize(lyra::LyCustomTooltip& tooltip, const std::wstring& hint, int maxWidth) {
@@ -55,9 +54,9 @@ TEST_F(Tooltip, LightAndDarkTakeTheThemeManagersTooltipColours) {
         else
             tooltip = ShowHint<lyra::LyLightTooltip>(L"Quillpad");
         const int middle = tooltip->Height() / 2;
-        EXPECT_EQ(ScreenPixel(*tooltip, {4, 3}), expected.back);
-        EXPECT_EQ(ScreenPixel(*tooltip, {0, middle}), expected.frame);
-        EXPECT_EQ(ScreenPixel(*tooltip, {1, middle}), expected.frame);
+        EXPECT_EQ(test::AwaitScreenPixel(*tooltip, {4, 3}, expected.back), expected.back);
+        EXPECT_EQ(test::AwaitScreenPixel(*tooltip, {0, middle}, expected.frame), expected.frame);
+        EXPECT_EQ(test::AwaitScreenPixel(*tooltip, {1, middle}, expected.frame), expected.frame);
         EXPECT_TRUE(NearRgb(TextPixel(*tooltip, !expected.dark), expected.text, 8))
             << std::hex << TextPixel(*tooltip, !expected.dark);
     }
@@ -91,7 +90,7 @@ TEST_F(Tooltip, WithoutFrameOrShadow) {
     OffsetRect(&rect, 200, 200);
     tooltip->ActivateHint(rect, L"Quillpad");
     test::Pump();
-    EXPECT_EQ(ScreenPixel(*tooltip, {0, tooltip->Height() / 2}), 0xF3F3F3u);
+    EXPECT_EQ(test::AwaitScreenPixel(*tooltip, {0, tooltip->Height() / 2}, 0xF3F3F3u), 0xF3F3F3u);
     EXPECT_EQ(GetClassLongPtrW(tooltip->Handle(), GCL_STYLE) & CS_DROPSHADOW, 0u);
     EXPECT_EQ(GetWindowLongW(tooltip->Handle(), GWL_STYLE) & WS_BORDER, 0);
 
