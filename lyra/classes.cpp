@@ -8,7 +8,7 @@ namespace lyra {
 void TAssignPersistent::Assign(const toolkit::Persistent& Source) {
     if (!dynamic_cast<const TAssignPersistent*>(&Source))
         throw toolkit::Error(L"Cannot assign this object to a settings object");
-    toolkit::Persistent::Assign(Source);
+    TMPersistent::Assign(Source);
 }
 
 void NotifyThemeOwner(toolkit::Persistent* Owner) {

@@ -2,18 +2,13 @@
 // The small persistent classes framework controls publish, and the plain non-visual base.
 #include "toolkit/component.h"
 #include "toolkit/persistent.h"
+#include "vel/components.h"
 
 namespace lyra {
 
-// A published sub-object that knows the object it belongs to (not owned).
-class TMPersistent : public toolkit::Persistent {
-  public:
-    explicit TMPersistent(toolkit::Persistent* AOwner) : FOwner(AOwner) {}
-    toolkit::Persistent* Owner() const { return FOwner; }
-
-  private:
-    toolkit::Persistent* FOwner;
-};
+// A published sub-object that knows the object it belongs to (not owned): the utility
+// library's.
+using vel::TMPersistent;
 
 // A TMPersistent whose Assign copies every published property of another TAssignPersistent
 // by name.

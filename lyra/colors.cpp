@@ -5,18 +5,6 @@
 
 namespace lyra {
 
-namespace {
-int ClampChannel(int value) {
-    return std::clamp(value, 0, 255);
-}
-} // namespace
-
-TColor ChangeColorLight(TColor color, int amount) {
-    const TColor plain = ResolveColor(color);
-    return MakeColor(ClampChannel(RedOf(plain) + amount), ClampChannel(GreenOf(plain) + amount),
-                     ClampChannel(BlueOf(plain) + amount));
-}
-
 int ColorBrightness(TColor color) {
     // A system colour's stored bytes are only its index; its brightness is that of its RGB.
     const TColor plain = ResolveColor(color);

@@ -1,7 +1,8 @@
 #pragma once
 // Colour references as Windows stores them (0x00BBGGRR; negative values name system colours)
-// and the per-channel arithmetic all drawing uses. Pure arithmetic: only ResolveColor needs
-// the system, so this header stays free of <windows.h>.
+// and the per-channel arithmetic all drawing uses.
+#include "vel/color_light.h"
+
 #include <cstdint>
 
 namespace lyra {
@@ -25,7 +26,7 @@ constexpr TColor MakeColor(int red, int green, int blue) {
 TColor ResolveColor(TColor color);
 
 // Adds Amount (signed) to each channel of the resolved colour, clamped to 0..255.
-TColor ChangeColorLight(TColor color, int amount);
+using vel::ChangeColorLight;
 // The mean of the three channels of the resolved colour, truncated.
 int ColorBrightness(TColor color);
 // The resolved colour with each channel set to the mean of the three.

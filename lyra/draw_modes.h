@@ -2,6 +2,7 @@
 // Placing a picture in a rectangle by draw mode (fill, fit, centre, tile, ...).
 #include "toolkit/canvas.h"
 #include "toolkit/graphic.h"
+#include "vel/draw_modes.h"
 
 #include <windows.h>
 
@@ -9,16 +10,17 @@
 
 namespace lyra {
 
+// The utility library's draw modes under the framework's name (same values, same order).
 enum class LyDrawMode {
-    Fill,
-    Fit,
-    Stretch,
-    Center,
-    CenterFill,
-    Center3Fill,
-    CenterFit,
-    Normal,
-    Tile
+    Fill = int(vel::TDrawMode::Fill),
+    Fit = int(vel::TDrawMode::Fit),
+    Stretch = int(vel::TDrawMode::Stretch),
+    Center = int(vel::TDrawMode::Center),
+    CenterFill = int(vel::TDrawMode::CenterFill),
+    Center3Fill = int(vel::TDrawMode::Center3Fill),
+    CenterFit = int(vel::TDrawMode::CenterFit),
+    Normal = int(vel::TDrawMode::Normal),
+    Tile = int(vel::TDrawMode::Tile)
 };
 
 // Where a picture of graphicWidth x graphicHeight goes in rect, each result shrunk by inset on

@@ -1,6 +1,6 @@
 #include "lyra/gdi_shapes.h"
 
-#include "lyra/gdiplus_session.h"
+#include "vel/gdiplus_session.h"
 
 #include <algorithm>
 #include <cmath>
@@ -54,7 +54,7 @@ namespace {
 // already moved so that it takes the shape's own coordinates.
 void DrawThroughScratch(toolkit::Canvas& canvas, const RECT& bounds, const Gdiplus::Pen* pen,
                         const std::function<void(Gdiplus::Graphics&)>& draw) {
-    EnsureGdiplus();
+    vel::EnsureGdiplus();
     // Whole pixels for the half of the pen outside the outline and its anti-aliased fringe.
     const int margin = pen ? int(std::ceil(pen->GetWidth())) : 0;
     toolkit::Bitmap scratch;

@@ -1,11 +1,11 @@
-#include "lyra/gdiplus_session.h"
+#include "vel/gdiplus_session.h"
 
 #include "toolkit/application.h"
 
-namespace lyra {
+namespace vel {
 
 void EnsureGdiplus() {
     toolkit::Application::Instance();
 }
 
-} // namespace lyra
+} // namespace vel

@@ -1,4 +1,4 @@
-#include "picture_encoders.h"
+#include "tests/support/picture_encoders.h"
 
 #include <cstdio>
 #include <gif_lib.h>

@@ -1,7 +1,7 @@
 // Window descriptions: everything a description sets reaches the objects through their
 // published properties, and everything unknown is an error naming the file, line and name.
 #include "tests/gui_support/gui_test_support.h"
-#include "picture_encoders.h"
+#include "tests/support/picture_encoders.h"
 #include "test_controls.h"
 
 #include "toolkit/description_reader.h"

@@ -1,6 +1,6 @@
 // Pictures read back pixel by pixel: PNG of every colour type, GIF frames with delays,
 // disposal and transparency, JPEG, icons, and the loading routes of Picture.
-#include "picture_encoders.h"
+#include "tests/support/picture_encoders.h"
 
 #include "toolkit/bitmap.h"
 #include "toolkit/canvas.h"
