@@ -287,6 +287,12 @@ void LyWindowsControl::DoExit() {
     }
 }
 
+void LyWindowsControl::ParentChanged() {
+    LyCustomControl::ParentChanged();
+    if (!Parent() || Loading() || Destroying()) return;
+    if (auto* control = dynamic_cast<LyControl*>(this)) control->UpdateTheme(false);
+}
+
 void LyWindowsControl::EnabledChanged() {
     LyCustomControl::EnabledChanged();
     if (!FBufferedComponent) return;

@@ -121,6 +121,8 @@ class LyWindowsControl : public LyCustomControl {
     void DoEnter() override;
     void DoExit() override;
     void EnabledChanged() override;
+    // A framework control takes the colours of its new surroundings.
+    void ParentChanged() override;
 
   private:
     bool FocusLineDue();

@@ -95,9 +95,13 @@ TEST_F(BufferedPainting, StateChangesReachTheHookOncePerChangeUnlessForced) {
     swatch->SetState(lyra::LyControlState::Press);
     EXPECT_EQ(swatch->PreviousInteraction(), lyra::LyControlState::Hover);
 
-    // Enabling and disabling re-themes a framework control.
+    // Enabling and disabling re-themes a framework control, and so does a new parent.
+    const int themeUpdates = swatch->themeUpdates;
     swatch->SetEnabled(false);
-    EXPECT_EQ(swatch->themeUpdates, 1);
+    EXPECT_EQ(swatch->themeUpdates, themeUpdates + 1);
+    swatch->SetParent(nullptr);
+    swatch->SetParent(host.get());
+    EXPECT_EQ(swatch->themeUpdates, themeUpdates + 2);
 }
 
 TEST_F(BufferedPainting, PaddingPlacesTheChildrenAndScalesWithTheTextFont) {
