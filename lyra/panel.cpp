@@ -1,7 +1,7 @@
 #include "lyra/panel.h"
 
 #include "lyra/gdi_shapes.h"
-#include "lyra/gdiplus_session.h"
+#include "vel/gdiplus_session.h"
 #include "lyra/theme_manager.h"
 
 namespace lyra {
@@ -52,7 +52,7 @@ RECT LyPanel::AccentLineRect() const {
 
 void LyPanel::DrawAccentLine() {
     if (!FAccentLine) return;
-    EnsureGdiplus();
+    vel::EnsureGdiplus();
     const Gdiplus::SolidBrush brush(Gdiplus::Color(MakeGPColor(FDrawColors->Accent)));
     GDIRoundRect(Canvas(), TRoundRect(AccentLineRect(), 8), &brush, nullptr);
 }

@@ -154,9 +154,4 @@ void LyTextBox::TextChanged() {
     LyThemedControl::TextChanged();
 }
 
-void LyTextBox::ParentChanged() {
-    LyThemedControl::ParentChanged();
-    UpdateColors();
-}
-
 } // namespace lyra

@@ -50,8 +50,6 @@ class LyTextBox : public LyThemedControl {
     void ScaleChanged(float Scaling) override;
     void Resize() override;
     void TextChanged() override;
-    // The background follows the new parent.
-    void ParentChanged() override;
 
   private:
     // Auto size is applied whenever the text's size may change, except while the
