@@ -3,7 +3,7 @@
 // scaled to the control and placed in nine positions, in the theme's (or its own) colours;
 // grey while disabled.
 #include "lyra/icon_select.h"
-#include "lyra/layout_types.h"
+#include "lyra/layouts.h"
 #include "lyra/themed_control.h"
 
 #include <memory>

@@ -4,7 +4,7 @@
 // framework children and may show a rounded accent bar along its left edge.
 #include "lyra/color_sets.h"
 #include "lyra/control_interface.h"
-#include "lyra/layout_types.h"
+#include "lyra/layouts.h"
 #include "toolkit/panel.h"
 
 #include <memory>

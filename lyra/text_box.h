@@ -2,7 +2,7 @@
 // A themed text label: one string in the theme's (or its own) text colour over its parent's
 // background, placed in nine positions, optionally wrapped at word boundaries and optionally
 // sizing the control to its text.
-#include "lyra/layout_types.h"
+#include "lyra/layouts.h"
 #include "lyra/text_layout.h"
 #include "lyra/themed_control.h"
 
