@@ -1,0 +1,31 @@
+#pragma once
+// Shared by the check box and radio button tests: a shown white framework form to put them
+// on, pixel counts over areas of a buffer, and left-button messages as the system sends them.
+#include "buffered_controls.h"
+#include "lyra/selection_control.h"
+#include "tests/gui_support/gui_test_support.h"
+#include "toolkit/bitmap.h"
+
+#include <memory>
+
+namespace test {
+
+class SelectionTest : public GuiTest {
+  protected:
+    void SetUp() override;
+    std::unique_ptr<HostForm> host = std::make_unique<HostForm>(toolkit::clWhite);
+};
+
+// How many pixels of the area are within tolerance (per channel) of the colour.
+int CountNear(const toolkit::Bitmap& bitmap, const RECT& area, toolkit::TColor color,
+              int tolerance = 24);
+// How many pixels of the control's buffer in that area have the colour.
+int BufferCount(lyra::LySelectionControl& control, const RECT& area, toolkit::TColor color,
+                int tolerance = 24);
+// The width of the empty box glyph in the control's icon font, as the layout measures it.
+int GlyphWidth(lyra::LySelectionControl& control);
+// A left press (Double: the second press of a double click) or release at a client point.
+void LeftDown(toolkit::WinControl& control, POINT client, bool Double = false);
+void LeftUp(toolkit::WinControl& control, POINT client);
+
+} // namespace test
