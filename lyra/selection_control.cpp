@@ -172,7 +172,11 @@ void LySelectionControl::UpdateColors() {
         FDrawColors->Accent = manager.AccentColor();
         FDrawColors->ForeGround = manager.SystemColor.ForeGround;
     }
-    const TColor accent = FDrawColors->Accent;
+    // Stored windows may name system colours; drawing needs them as plain colours.
+    FDrawColors->BackGround = ResolveColor(FDrawColors->BackGround);
+    FDrawColors->ForeGround = ResolveColor(FDrawColors->ForeGround);
+    const TColor accent = ResolveColor(FDrawColors->Accent);
+    FDrawColors->Accent = accent;
     FIconAccentColors->Accent = accent;
     FIconAccentColors->LoadColors(accent, ChangeColorLight(accent, StateLightChange),
                                   ChangeColorLight(accent, -StateLightChange));

@@ -95,8 +95,10 @@ TEST_F(RadioButtonTest, SpaceAndEnterSelectTheFocusedButton) {
 TEST_F(RadioButtonTest, ADragOffOrADisabledButtonSelectsNothing) {
     test::LeftDown(*group[1], OnCircle(*group[1]));
     test::LeftUp(*group[1], {-30, 15});
+    // Disabled between press and release, as a handler elsewhere might do.
+    test::LeftDown(*group[2], OnCircle(*group[2]));
     group[2]->SetEnabled(false);
-    test::Click(*group[2], OnCircle(*group[2]));
+    test::LeftUp(*group[2], OnCircle(*group[2]));
     SendMessageW(group[2]->Handle(), WM_CHAR, L' ', 0);
     EXPECT_EQ(States(), (std::vector<bool>{false, false, false}));
     EXPECT_TRUE(checks.empty());
@@ -140,19 +142,32 @@ TEST_F(RadioButtonTest, GetCheckedTagNamesTheCheckedSiblingOrTheCaller) {
     EXPECT_EQ(alone.GetCheckedTag(), 7);
 }
 
+// A checked circle is the filled circle with the inner dot drawn over it in the background
+// colour. Without the icon font both glyphs draw as the same box, so the dot covers the
+// circle exactly; under the mouse the dot grows and the circle's colour shows.
 TEST_F(RadioButtonTest, TheCircleTakesTheAccentCheckedAndTheForegroundUnchecked) {
     const lyra::TColor accent = lyra::ThemeManager().AccentColor();
     const lyra::TColor foreground = lyra::ThemeManager().SystemColor.ForeGround;
     LyRadioButton& button = *group[0];
     EXPECT_EQ(test::BufferCount(button, button.IconRect(), accent), 0);
     EXPECT_GT(test::BufferCount(button, button.IconRect(), foreground), 0);
-    button.SetChecked(true);
-    EXPECT_GT(test::BufferCount(button, button.IconRect(), accent, 4), 0);
     EXPECT_GT(test::BufferCount(button, button.TextRect(), foreground), 0);
 
-    button.SetState(lyra::LyControlState::Hover);
-    EXPECT_GT(test::BufferCount(button, button.IconRect(), lyra::ChangeColorLight(accent, 25), 4),
-              0);
+    button.SetChecked(true);
+    const struct {
+        lyra::LyControlState state;
+        lyra::TColor colour;
+    } cases[] = {
+        {lyra::LyControlState::Hover, lyra::ChangeColorLight(accent, 25)},
+        {lyra::LyControlState::Press, lyra::ChangeColorLight(accent, -25)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.state));
+        button.SetState(c.state);
+        EXPECT_GT(test::BufferCount(button, button.IconRect(), c.colour, 4), 0);
+        EXPECT_EQ(test::BufferCount(button, button.IconRect(), foreground), 0);
+        EXPECT_GT(test::BufferCount(button, button.TextRect(), foreground), 0);
+    }
     button.SetState(lyra::LyControlState::None);
 }
 
@@ -163,12 +178,16 @@ TEST_F(RadioButtonTest, ADisabledButtonGreysOnlyItsCheckedCircle) {
     for (auto* button : group)
         button->SetEnabled(false);
 
+    // Under the mouse the grey lightens like the accent would.
     LyRadioButton& checked = *group[0];
-    EXPECT_GT(test::BufferCount(checked, checked.IconRect(), grey, 4), 0);
+    checked.SetState(lyra::LyControlState::Hover);
+    EXPECT_GT(test::BufferCount(checked, checked.IconRect(), lyra::ChangeColorLight(grey, 25), 4),
+              0);
     EXPECT_EQ(test::BufferCount(checked, checked.IconRect(), lyra::ThemeManager().AccentColor()),
               0);
     EXPECT_GT(test::BufferCount(checked, checked.TextRect(), foreground), 0);
     EXPECT_EQ(test::BufferCount(checked, checked.TextRect(), grey, 4), 0);
+    checked.SetState(lyra::LyControlState::None);
 
     LyRadioButton& unchecked = *group[1];
     EXPECT_GT(test::BufferCount(unchecked, unchecked.IconRect(), foreground), 0);
@@ -178,16 +197,19 @@ TEST_F(RadioButtonTest, ADisabledButtonGreysOnlyItsCheckedCircle) {
 TEST_F(RadioButtonTest, ThemeUpdatesTakeTheNewCustomAccent) {
     LyRadioButton& button = *group[1];
     button.SetChecked(true);
+    button.SetState(lyra::LyControlState::Press);
     const lyra::TColor green = lyra::MakeColor(0, 150, 60);
+    const lyra::TColor pressed = lyra::ChangeColorLight(green, -25);
     button.CustomColors().Accent = green;
     button.CustomColors().SetEnabled(true);
     EXPECT_EQ(button.IconAccentColors().None, green);
-    EXPECT_EQ(button.IconAccentColors().Press, lyra::ChangeColorLight(green, -25));
-    EXPECT_GT(test::BufferCount(button, button.IconRect(), green, 4), 0);
+    EXPECT_EQ(button.IconAccentColors().Press, pressed);
+    EXPECT_GT(test::BufferCount(button, button.IconRect(), pressed, 4), 0);
 
     button.CustomColors().SetEnabled(false);
     EXPECT_EQ(button.IconAccentColors().None, lyra::ThemeManager().AccentColor());
-    EXPECT_EQ(test::BufferCount(button, button.IconRect(), green, 4), 0);
+    EXPECT_EQ(test::BufferCount(button, button.IconRect(), pressed, 4), 0);
+    button.SetState(lyra::LyControlState::None);
 }
 
 const wchar_t kDescription[] = LR"(object Host: Form
@@ -211,7 +233,8 @@ TEST(RadioButtonDescription, SetsThePublishedPropertiesWithoutRaisingOnCheck) {
     toolkit::Form form(nullptr);
     int checks = 0;
     toolkit::HandlerTable handlers;
-    handlers.Add<void(toolkit::Component*)>(L"LicenceCheck", [&](toolkit::Component*) { ++checks; });
+    handlers.Add<void(toolkit::Component*)>(L"LicenceCheck",
+                                            [&](toolkit::Component*) { ++checks; });
     toolkit::ReadComponent(form, kDescription, L"test.form", handlers, {});
 
     auto* accept = form.Find<LyRadioButton>(L"Accept");
