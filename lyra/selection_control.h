@@ -7,6 +7,7 @@
 #include "lyra/color_state_sets.h"
 #include "lyra/control_interface.h"
 #include "lyra/icon_select.h"
+#include "lyra/layouts.h"
 #include "lyra/types.h"
 #include "lyra/windows_control.h"
 #include "toolkit/font.h"

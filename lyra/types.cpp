@@ -20,22 +20,3 @@ const toolkit::EnumNames<LyIconType>& LyIconTypeNames() {
 }
 
 } // namespace lyra
-
-namespace lyra {
-
-const toolkit::EnumNames<LyLayout>& LyLayoutNames() {
-    static const toolkit::EnumNames<LyLayout> names = {{L"Beginning", LyLayout::Beginning},
-                                                       {L"Center", LyLayout::Center},
-                                                       {L"Ending", LyLayout::Ending}};
-    return names;
-}
-
-const toolkit::EnumNames<LyDrawLayout>& LyDrawLayoutNames() {
-    static const toolkit::EnumNames<LyDrawLayout> names = {{L"Left", LyDrawLayout::Left},
-                                                           {L"Top", LyDrawLayout::Top},
-                                                           {L"Right", LyDrawLayout::Right},
-                                                           {L"Bottom", LyDrawLayout::Bottom}};
-    return names;
-}
-
-} // namespace lyra

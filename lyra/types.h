@@ -31,15 +31,3 @@ const toolkit::EnumNames<LyIconType>& LyIconTypeNames();
 using LyControlOnPaint = std::function<void(toolkit::Component* Sender)>;
 
 } // namespace lyra
-
-namespace lyra {
-
-// Where text lies along a line: at its start, in its middle or at its end.
-enum class LyLayout { Beginning, Center, Ending };
-const toolkit::EnumNames<LyLayout>& LyLayoutNames();
-
-// The side of a control on which its symbol stands.
-enum class LyDrawLayout { Left, Top, Right, Bottom };
-const toolkit::EnumNames<LyDrawLayout>& LyDrawLayoutNames();
-
-} // namespace lyra
