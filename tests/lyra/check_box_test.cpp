@@ -5,8 +5,6 @@
 #include "lyra/colors.h"
 #include "lyra/theme_manager.h"
 #include "selection_test_support.h"
-#include "toolkit/class_registry.h"
-#include "toolkit/description_reader.h"
 
 #include <utility>
 #include <vector>
@@ -43,25 +41,12 @@ class CheckBoxTest : public test::SelectionTest {
 
 TEST_F(CheckBoxTest, StartsWithItsPublishedDefaults) {
     LyCheckBox fresh(nullptr);
-    EXPECT_EQ(fresh.Text(), L"Lyra Checkbox");
-    EXPECT_EQ(fresh.Width(), 180);
-    EXPECT_EQ(fresh.Height(), 30);
+    test::ExpectSharedDefaults(fresh, L"Lyra Checkbox", 16);
     EXPECT_EQ(fresh.State(), State::Unchecked);
     EXPECT_FALSE(fresh.Checked());
     EXPECT_FALSE(fresh.AllowGrayed());
     EXPECT_TRUE(fresh.AnimationEnabled());
     EXPECT_FALSE(fresh.Animating());
-    EXPECT_EQ(fresh.TextSpacing(), 6);
-    EXPECT_TRUE(fresh.WordWrap());
-    EXPECT_FLOAT_EQ(fresh.ImageScale(), 1.5f);
-    EXPECT_EQ(fresh.Layout(), lyra::LyDrawLayout::Left);
-    EXPECT_FALSE(fresh.AutomaticCursorPointer());
-    EXPECT_FALSE(fresh.Image().Enabled());
-    EXPECT_FALSE(fresh.CustomColors().Enabled());
-    EXPECT_EQ(fresh.IconFont().Name(), lyra::ThemeManager().IconFont());
-    EXPECT_EQ(fresh.IconFont().Size(), 16);
-    EXPECT_TRUE(fresh.AutoFocusLine());
-    EXPECT_FALSE(fresh.IsContainer());
 }
 
 TEST_F(CheckBoxTest, ClicksStepThroughTheStatesOncePerChange) {
@@ -398,11 +383,9 @@ end
 )";
 
 TEST(CheckBoxDescription, SetsEveryPublishedPropertyAndChecksWithoutAnimation) {
-    toolkit::ClassRegistry::Register<LyCheckBox>(L"LyCheckBox");
     toolkit::Form form(nullptr);
-    toolkit::HandlerTable handlers;
-    handlers.Add<void(toolkit::Component*)>(L"OptionsChange", [](toolkit::Component*) {});
-    toolkit::ReadComponent(form, kDescription, L"test.form", handlers, {});
+    test::ReadSelectionDescription(form, kDescription, L"OptionsChange",
+                                   [](toolkit::Component*) {});
 
     auto* options = form.Find<LyCheckBox>(L"Options");
     ASSERT_NE(options, nullptr);

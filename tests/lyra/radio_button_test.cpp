@@ -4,8 +4,6 @@
 #include "lyra/radio_button.h"
 #include "lyra/theme_manager.h"
 #include "selection_test_support.h"
-#include "toolkit/class_registry.h"
-#include "toolkit/description_reader.h"
 #include "toolkit/panel.h"
 
 #include <vector>
@@ -45,19 +43,8 @@ class RadioButtonTest : public test::SelectionTest {
 
 TEST_F(RadioButtonTest, StartsWithItsPublishedDefaults) {
     LyRadioButton fresh(nullptr);
-    EXPECT_EQ(fresh.Text(), L"Lyra Radio Button");
-    EXPECT_EQ(fresh.Width(), 180);
-    EXPECT_EQ(fresh.Height(), 30);
+    test::ExpectSharedDefaults(fresh, L"Lyra Radio Button", 14);
     EXPECT_FALSE(fresh.Checked());
-    EXPECT_EQ(fresh.TextSpacing(), 6);
-    EXPECT_TRUE(fresh.WordWrap());
-    EXPECT_FLOAT_EQ(fresh.ImageScale(), 1.5f);
-    EXPECT_EQ(fresh.Layout(), lyra::LyDrawLayout::Left);
-    EXPECT_FALSE(fresh.AutomaticCursorPointer());
-    EXPECT_FALSE(fresh.CustomColors().Enabled());
-    EXPECT_EQ(fresh.IconFont().Name(), lyra::ThemeManager().IconFont());
-    EXPECT_EQ(fresh.IconFont().Size(), 14);
-    EXPECT_TRUE(fresh.AutoFocusLine());
 }
 
 TEST_F(RadioButtonTest, SelectingOneUnchecksItsSiblingsAndRaisesOnCheckOnce) {
@@ -229,13 +216,10 @@ end
 )";
 
 TEST(RadioButtonDescription, SetsThePublishedPropertiesWithoutRaisingOnCheck) {
-    toolkit::ClassRegistry::Register<LyRadioButton>(L"LyRadioButton");
     toolkit::Form form(nullptr);
     int checks = 0;
-    toolkit::HandlerTable handlers;
-    handlers.Add<void(toolkit::Component*)>(L"LicenceCheck",
-                                            [&](toolkit::Component*) { ++checks; });
-    toolkit::ReadComponent(form, kDescription, L"test.form", handlers, {});
+    test::ReadSelectionDescription(form, kDescription, L"LicenceCheck",
+                                   [&](toolkit::Component*) { ++checks; });
 
     auto* accept = form.Find<LyRadioButton>(L"Accept");
     auto* decline = form.Find<LyRadioButton>(L"Decline");

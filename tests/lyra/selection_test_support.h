@@ -5,8 +5,11 @@
 #include "lyra/selection_control.h"
 #include "tests/gui_support/gui_test_support.h"
 #include "toolkit/bitmap.h"
+#include "toolkit/form.h"
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 namespace test {
 
@@ -16,6 +19,9 @@ class SelectionTest : public GuiTest {
     std::unique_ptr<HostForm> host = std::make_unique<HostForm>(toolkit::clWhite);
 };
 
+// The defaults both controls share; the caption and the icon font's size are their own.
+void ExpectSharedDefaults(lyra::LySelectionControl& control, const std::wstring& text,
+                          int iconFontSize);
 // How many pixels of the area are within tolerance (per channel) of the colour.
 int CountNear(const toolkit::Bitmap& bitmap, const RECT& area, toolkit::TColor color,
               int tolerance = 24);
@@ -24,6 +30,10 @@ int BufferCount(lyra::LySelectionControl& control, const RECT& area, toolkit::TC
                 int tolerance = 24);
 // The width of the empty box glyph in the control's icon font, as the layout measures it.
 int GlyphWidth(lyra::LySelectionControl& control);
+// Reads a window description of check boxes and radio buttons into the form, with one
+// handler of the notify kind under that name.
+void ReadSelectionDescription(toolkit::Form& form, std::wstring_view text,
+                              const std::wstring& handlerName, toolkit::NotifyEvent handler);
 // A left press (Double: the second press of a double click) or release at a client point.
 void LeftDown(toolkit::WinControl& control, POINT client, bool Double = false);
 void LeftUp(toolkit::WinControl& control, POINT client);
