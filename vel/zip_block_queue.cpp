@@ -22,8 +22,11 @@ bool ZipBlockQueue::Push(const uint8_t* data, size_t size) {
     {
         Locked hold(lock_);
         // A block larger than the bound still goes, alone.
-        while (!stopped_ && queuedBytes_ > 0 && queuedBytes_ + size > limit_)
+        while (!stopped_ && queuedBytes_ > 0 && queuedBytes_ + size > limit_) {
+            decoderWaits_ = true;
             SleepConditionVariableSRW(&hasRoom_, &lock_, INFINITE, 0);
+        }
+        decoderWaits_ = false;
         if (stopped_) return false;
         if (!spare_.empty()) {
             block.Data = std::move(spare_.back());
@@ -70,6 +73,7 @@ ZipBlockQueue::Block ZipBlockQueue::Pop() {
 }
 
 void ZipBlockQueue::Recycle(Block block) {
+    bool wake = false;
     {
         Locked hold(lock_);
         queuedBytes_ -= block.Data.size();
@@ -78,8 +82,11 @@ void ZipBlockQueue::Recycle(Block block) {
             block.Data.clear();
             spare_.push_back(std::move(block.Data));
         }
+        // The waiting decoder is woken once half the bound is free, not for every block:
+        // on a busy machine each wake can cost the writing thread its turn on the core.
+        wake = decoderWaits_ && queuedBytes_ <= limit_ / 2;
     }
-    WakeConditionVariable(&hasRoom_);
+    if (wake) WakeConditionVariable(&hasRoom_);
 }
 
 void ZipBlockQueue::Stop() {

@@ -48,6 +48,7 @@ class ZipBlockQueue {
     std::deque<Block> blocks_;
     std::vector<std::vector<uint8_t>> spare_;
     std::exception_ptr error_;
+    bool decoderWaits_ = false;
     bool stopped_ = false;
 };
 

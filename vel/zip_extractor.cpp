@@ -142,11 +142,11 @@ class Extractor {
     const ZipArchive::Progress& progress_;
     ZipExtraction done_;
     FolderMaker folders_{done_.CreatedFolders};
-    // Blocks of 1 MiB, two of them in flight: enough to keep both threads busy, and the
+    // Blocks of 1 MiB, four of them in flight: enough to keep both threads busy, and the
     // memory stays small whatever the payload.
     static constexpr size_t kBlock = 1 << 20;
     ZipDecoder decoder_{ZipDecoder::kDefaultInputBlock, kBlock};
-    ZipBlockQueue blocks_{2 * kBlock};
+    ZipBlockQueue blocks_{4 * kBlock};
     uint64_t written_ = 0;
 };
 
