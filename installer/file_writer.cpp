@@ -25,6 +25,11 @@ std::string ReadWholeFile(const std::wstring& file) {
 void WriteAll(HANDLE file, std::span<const std::byte> data) {
     LARGE_INTEGER zero{};
     if (!SetFilePointerEx(file, zero, nullptr, FILE_BEGIN)) ThrowLastError("Cannot write the file");
+    Append(file, data);
+    if (!SetEndOfFile(file)) ThrowLastError("Cannot write the file");
+}
+
+void Append(HANDLE file, std::span<const std::byte> data) {
     constexpr size_t kChunk = 4 << 20;
     for (size_t done = 0; done < data.size();) {
         DWORD part = static_cast<DWORD>(std::min(kChunk, data.size() - done));
@@ -33,7 +38,6 @@ void WriteAll(HANDLE file, std::span<const std::byte> data) {
             ThrowLastError("Cannot write the file");
         done += part;
     }
-    if (!SetEndOfFile(file)) ThrowLastError("Cannot write the file");
 }
 
 void WriteWholeFile(const std::wstring& file, std::span<const std::byte> data) {

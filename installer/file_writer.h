@@ -19,6 +19,9 @@ std::string ReadWholeFile(const std::wstring& file);
 // Writes data into an open file from its start and cuts the file there.
 void WriteAll(HANDLE file, std::span<const std::byte> data);
 
+// Writes data into an open file at its file pointer.
+void Append(HANDLE file, std::span<const std::byte> data);
+
 [[noreturn]] void ThrowLastError(const std::string& what);
 
 } // namespace installer

@@ -56,7 +56,7 @@ void Export() {
                                     FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                     FILE_ATTRIBUTE_TEMPORARY, nullptr));
     if (!ArchiveHandle) ThrowLastError("Cannot create the temporary archive");
-    WriteAll(ArchiveHandle.Get(), PayloadResource(L"PROGRAM"));
+    CopyPayloadResource(L"PROGRAM", ArchiveHandle.Get());
 }
 
 void Extract() {

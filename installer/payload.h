@@ -1,5 +1,7 @@
 #pragma once
 // The files the installer carries as RCDATA resources of its own executable.
+#include <windows.h>
+
 #include <cstddef>
 #include <span>
 #include <string>
@@ -9,6 +11,12 @@ namespace installer {
 // The bytes of the RCDATA resource of that name (letter case does not matter), mapped
 // with the executable; throws std::runtime_error naming the resource when it is missing.
 std::span<const std::byte> PayloadResource(const wchar_t* name);
+
+// Writes a resource into an open file from its start and cuts the file there. The bytes
+// are read from the executable file, not through its mapping: mapped pages, once
+// touched, count in the installer's working set, which would then grow with the
+// payload. Throws std::system_error on failure.
+void CopyPayloadResource(const wchar_t* name, HANDLE file);
 
 // Writes a resource to a file, replacing it; throws std::system_error on failure.
 void WritePayloadFile(const wchar_t* name, const std::wstring& file);

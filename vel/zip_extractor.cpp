@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <optional>
+#include <thread>
 
+#include "vel/zip_block_queue.h"
 #include "vel/zip_decoder.h"
 #include "vel/zip_files.h"
 
@@ -51,6 +53,7 @@ class Extractor {
             const std::wstring root = FullPath(folder);
             folders_.Ensure(root);
             Report();
+            DecodingThread decoding(*this);
             for (const ZipEntry& entry : directory_.Entries) {
                 const std::wstring target = Join(root, entry.Path);
                 if (entry.IsFolder) {
@@ -58,7 +61,7 @@ class Extractor {
                     continue;
                 }
                 folders_.Ensure(Join(root, ParentPart(entry.Path)));
-                ExtractFile(entry, target);
+                WriteEntry(entry, target);
             }
         } catch (...) {
             Undo();
@@ -68,14 +71,53 @@ class Extractor {
     }
 
   private:
-    void ExtractFile(const ZipEntry& entry, const std::wstring& target) {
+    // Inflates the entries in order on a thread of its own while this one writes them,
+    // so inflating overlaps the file calls, which under Wine spend much of their time
+    // waiting for the Wine server. Progress and every file call stay on this thread.
+    class DecodingThread {
+      public:
+        explicit DecodingThread(Extractor& owner)
+            : owner_(owner), thread_([this] { owner_.DecodeAll(); }) {}
+        ~DecodingThread() {
+            owner_.blocks_.Stop();
+            thread_.join();
+        }
+        DecodingThread(const DecodingThread&) = delete;
+        DecodingThread& operator=(const DecodingThread&) = delete;
+
+      private:
+        Extractor& owner_;
+        std::thread thread_;
+    };
+
+    struct Stopped {};
+
+    void DecodeAll() noexcept {
+        try {
+            for (const ZipEntry& entry : directory_.Entries) {
+                if (entry.IsFolder) continue;
+                const uint64_t dataOffset = LocateEntryData(source_, entry, directory_.DataEnd);
+                decoder_.Decode(source_, dataOffset, entry, [&](const uint8_t* data, size_t size) {
+                    if (!blocks_.Push(data, size)) throw Stopped();
+                });
+                if (!blocks_.EndEntry()) return;
+            }
+        } catch (const Stopped&) {
+        } catch (...) {
+            blocks_.Fail(std::current_exception());
+        }
+    }
+
+    void WriteEntry(const ZipEntry& entry, const std::wstring& target) {
         PartFile part(target);
-        const uint64_t dataOffset = LocateEntryData(source_, entry, directory_.DataEnd);
-        decoder_.Decode(source_, dataOffset, entry, [&](const uint8_t* data, size_t size) {
-            part.Write(data, size);
-            written_ += size;
+        for (;;) {
+            ZipBlockQueue::Block block = blocks_.Pop();
+            if (block.EntryEnd) break;
+            part.Write(block.Data.data(), block.Data.size());
+            written_ += block.Data.size();
+            blocks_.Recycle(std::move(block));
             Report();
-        });
+        }
         if (const auto time = LastWriteTime(entry)) part.SetLastWriteTime(*time);
         const bool replaced = part.CommitTo();
         (replaced ? done_.ReplacedFiles : done_.CreatedFiles).push_back(target);
@@ -100,7 +142,11 @@ class Extractor {
     const ZipArchive::Progress& progress_;
     ZipExtraction done_;
     FolderMaker folders_{done_.CreatedFolders};
-    ZipDecoder decoder_;
+    // Blocks of 1 MiB, four of them in flight: enough to keep both threads busy, and the
+    // memory stays small whatever the payload.
+    static constexpr size_t kBlock = 1 << 20;
+    ZipDecoder decoder_{ZipDecoder::kDefaultInputBlock, kBlock};
+    ZipBlockQueue blocks_{4 * kBlock};
     uint64_t written_ = 0;
 };
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstddef>
+#include <cstring>
 
 #include "vel/zip_error.h"
 
@@ -104,7 +106,8 @@ PartFile::PartFile(const std::wstring& target) : target_(target) {
     for (;;) {
         partPath_ = folder + L"\\~qp" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                     std::to_wstring(counter++) + L".tmp";
-        file_.Reset(CreateFileW(partPath_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        // DELETE access lets the file take its real name through this handle.
+        file_.Reset(CreateFileW(partPath_.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file_) return;
         const DWORD error = GetLastError();
@@ -140,48 +143,64 @@ void PartFile::SetLastWriteTime(const FILETIME& time) {
         Fail(L"Cannot set the time of the file", GetLastError());
 }
 
+// The file is renamed through its open handle: one call, where a rename by path opens
+// and closes it again, each a round trip through the Wine server. Renaming without
+// replacing first tells a new file from a replaced one without a separate look-up,
+// which costs a directory scan per file under Wine.
 bool PartFile::CommitTo() {
-    // Closing can report a write that failed late (network shares do that).
-    if (!CloseHandle(file_.Release())) Fail(L"Cannot write the file", GetLastError());
-
-    // Moving without replacing first tells a new file from a replaced one without a
-    // separate look-up, which costs a directory scan per file under Wine.
     const std::wstring target = ExtendedLengthPath(target_);
-    if (MoveFileExW(partPath_.c_str(), target.c_str(), 0)) {
-        committed_ = true;
-        return false;
-    }
-    DWORD error = GetLastError();
+    bool replaced = false;
+    DWORD error = RenameTo(target, false);
     if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
         error = ReplaceTarget(target);
-        if (error == ERROR_SUCCESS) {
-            committed_ = true;
-            return true;
-        }
+        replaced = true;
     }
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        throw ZipError(L"The file \"" + target_ +
-                       L"\" cannot be written because a folder of that name exists.");
-    Fail(L"Cannot replace the file", error);
+    if (error != ERROR_SUCCESS) {
+        const DWORD attributes = GetFileAttributesW(target.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            throw ZipError(L"The file \"" + target_ +
+                           L"\" cannot be written because a folder of that name exists.");
+        Fail(L"Cannot replace the file", error);
+    }
+    committed_ = true;
+    // Closing can report a write that failed late (network shares do that). A new file
+    // goes again; a replaced one cannot get its old content back.
+    if (!CloseHandle(file_.Release())) {
+        error = GetLastError();
+        if (!replaced) DeleteFileW(target.c_str());
+        Fail(L"Cannot write the file", error);
+    }
+    return replaced;
+}
+
+DWORD PartFile::RenameTo(const std::wstring& target, bool replace) {
+    // The name follows the structure; its length is in bytes, without the final null.
+    const size_t nameBytes = target.size() * sizeof(wchar_t);
+    std::vector<std::byte> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
+    info->ReplaceIfExists = replace;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(nameBytes);
+    std::memcpy(info->FileName, target.c_str(), nameBytes + sizeof(wchar_t));
+    return SetFileInformationByHandle(file_.Get(), FileRenameInfo, info,
+                                      static_cast<DWORD>(buffer.size()))
+               ? ERROR_SUCCESS
+               : GetLastError();
 }
 
 // A read-only file is replaced like any other, as an update expects; if that still
 // fails, it keeps its attribute.
 DWORD PartFile::ReplaceTarget(const std::wstring& target) {
-    if (MoveFileExW(partPath_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
-        return ERROR_SUCCESS;
-    const DWORD error = GetLastError();
+    const DWORD error = RenameTo(target, true);
+    if (error == ERROR_SUCCESS) return ERROR_SUCCESS;
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (error != ERROR_ACCESS_DENIED || attributes == INVALID_FILE_ATTRIBUTES ||
         (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) !=
             FILE_ATTRIBUTE_READONLY ||
         !SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY))
         return error;
-    if (MoveFileExW(partPath_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING))
-        return ERROR_SUCCESS;
-    const DWORD retryError = GetLastError();
-    SetFileAttributesW(target.c_str(), attributes);
+    const DWORD retryError = RenameTo(target, true);
+    if (retryError != ERROR_SUCCESS) SetFileAttributesW(target.c_str(), attributes);
     return retryError;
 }
 

@@ -48,11 +48,13 @@ class PartFile {
 
     void Write(const uint8_t* data, size_t size);
     void SetLastWriteTime(const FILETIME& time);
-    // Closes the file and gives it the target's name, replacing a file of that name.
+    // Gives the file the target's name, replacing a file of that name, and closes it.
     // Returns whether there was one.
     bool CommitTo();
 
   private:
+    // target in extended-length form; returns the error, or ERROR_SUCCESS.
+    DWORD RenameTo(const std::wstring& target, bool replace);
     DWORD ReplaceTarget(const std::wstring& target);
     [[noreturn]] void Fail(const std::wstring& what, DWORD error) const;
 
