@@ -69,12 +69,9 @@ int IconOffset(LyLayout Layout, int SpaceLength, int IconSize) {
 void PlaceSideBySide(const LyButtonLayoutInput& Input, int IconSize, LyButtonLayout& Layout) {
     const RECT& caption = Layout.CaptionRect;
     const int width = WidthOf(caption), height = HeightOf(caption);
-    int textWidth = Input.TextWidth, x = caption.left;
-    // A text too wide for the space beside the icon is cut and starts at the left edge.
-    if (width - IconSize < textWidth)
-        textWidth = width - IconSize;
-    else
-        x = PlaceAlong(Input.Horizontal, caption.left, width, textWidth + IconSize);
+    // A text too wide for the room beside the icon is cut to it, and so starts at the left.
+    const int textWidth = std::min(Input.TextWidth, width - IconSize);
+    const int x = PlaceAlong(Input.Horizontal, caption.left, width, textWidth + IconSize);
     Layout.TextDrawFlags.Include(LyTextFlag::Left);
     if (Input.ImageLayout == LyDrawLayout::Left) {
         Layout.ImageRect.left = x;
@@ -100,12 +97,9 @@ void PlaceStacked(const LyButtonLayoutInput& Input, int IconSize, LyButtonLayout
         const int lines = int(std::ceil(double(Input.TextWidth) / std::max(width, 1)));
         textHeight = Input.LineHeight * lines;
     }
-    int y = caption.top;
-    // A text too high for the space beside the icon is cut and starts at the top.
-    if (height - IconSize < textHeight)
-        textHeight = height - IconSize;
-    else
-        y = caption.top + IconOffset(Input.Vertical, height, textHeight + IconSize);
+    // A text too high for the room the icon leaves is cut to it, and so starts at the top.
+    textHeight = std::min(textHeight, height - IconSize);
+    const int y = caption.top + IconOffset(Input.Vertical, height, textHeight + IconSize);
     if (Input.ImageLayout == LyDrawLayout::Top) {
         Layout.TextDrawFlags.Include(LyTextFlag::Top);
         Layout.ImageRect.top = y;
