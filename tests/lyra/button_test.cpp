@@ -223,6 +223,20 @@ TEST_F(Button, TheMouseFadesBetweenTheStateColours) {
     test::PumpFor(50);
 }
 
+TEST_F(Button, PressingADropDownPushesItsChevronDownAndLettingGoBringsItBack) {
+    button->SetButtonKind(LyButtonKind::Dropdown);
+    button->SetAnimation(true);
+    test::MouseMoveTo(*button, {70, 17});
+    EXPECT_TRUE(PumpUntil([&] { return Fill(*button) == 0x303030u; }));
+    EXPECT_EQ(button->ArrowOffset(), 0);
+    SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(70, 17));
+    EXPECT_TRUE(PumpUntil([&] { return Fill(*button) == 0x212121u; }));
+    EXPECT_GT(button->ArrowOffset(), 0);
+    SendMessageW(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(70, 17));
+    EXPECT_TRUE(PumpUntil([&] { return Fill(*button) == 0x303030u; }));
+    EXPECT_EQ(button->ArrowOffset(), 0);
+}
+
 TEST_F(Button, AToggleFlipsOnEveryClickAndTellsAfterItsPaletteChanged) {
     button->SetButtonKind(LyButtonKind::Toggle);
     std::vector<unsigned> fillsSeen;
