@@ -113,6 +113,8 @@ class LyButton : public LyWindowsControl, public LyControl {
     const LyButtonLayout& Layout() const { return FLayout; }
     // How far the drop-down chevron is pushed down, pixels.
     int ArrowOffset() const { return FArrowOffset; }
+    // A colour fade between two interaction states is on its way.
+    bool AnimationRunning() const { return FAnimationRunning; }
 
     // LyControl
     bool IsContainer() const override { return false; }

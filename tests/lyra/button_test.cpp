@@ -213,6 +213,7 @@ TEST_F(Button, TheMouseFadesBetweenTheStateColours) {
     test::MouseMoveTo(*button, {70, 17});
     EXPECT_EQ(button->Interaction(), LyControlState::Hover);
     EXPECT_TRUE(PumpUntil([&] { return Fill(*button) == 0x303030u; }));
+    EXPECT_TRUE(PumpUntil([&] { return !button->AnimationRunning(); }));
     SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(70, 17));
     EXPECT_EQ(button->Interaction(), LyControlState::Press);
     EXPECT_TRUE(PumpUntil([&] { return Fill(*button) == 0x212121u; }));
@@ -226,14 +227,19 @@ TEST_F(Button, TheMouseFadesBetweenTheStateColours) {
 TEST_F(Button, PressingADropDownPushesItsChevronDownAndLettingGoBringsItBack) {
     button->SetButtonKind(LyButtonKind::Dropdown);
     button->SetAnimation(true);
+    // Each fade ends before the next change: a change during a fade starts none.
+    const auto faded = [&] { return !button->AnimationRunning(); };
     test::MouseMoveTo(*button, {70, 17});
-    EXPECT_TRUE(PumpUntil([&] { return Fill(*button) == 0x303030u; }));
+    EXPECT_TRUE(PumpUntil(faded));
+    EXPECT_EQ(Fill(*button), 0x303030u);
     EXPECT_EQ(button->ArrowOffset(), 0);
     SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(70, 17));
-    EXPECT_TRUE(PumpUntil([&] { return Fill(*button) == 0x212121u; }));
+    EXPECT_TRUE(PumpUntil(faded));
+    EXPECT_EQ(Fill(*button), 0x212121u);
     EXPECT_GT(button->ArrowOffset(), 0);
     SendMessageW(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(70, 17));
-    EXPECT_TRUE(PumpUntil([&] { return Fill(*button) == 0x303030u; }));
+    EXPECT_TRUE(PumpUntil(faded));
+    EXPECT_EQ(Fill(*button), 0x303030u);
     EXPECT_EQ(button->ArrowOffset(), 0);
 }
 
