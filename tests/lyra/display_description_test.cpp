@@ -1,12 +1,12 @@
 // The display controls publish what the installer's window descriptions set on them, and a
 // described text box waits until it has a window before it sizes itself to its text.
 #include "display_test_support.h"
+#include "lyra/class_names.h"
 #include "lyra/icon_view.h"
 #include "lyra/panel.h"
 #include "lyra/text_box.h"
 #include "lyra/theme_manager.h"
 #include "rect_compare.h"
-#include "toolkit/class_registry.h"
 #include "toolkit/description_reader.h"
 #include "toolkit/handler_table.h"
 
@@ -67,9 +67,7 @@ end
 class DisplayDescription : public test::DisplayTest {};
 
 TEST_F(DisplayDescription, SetsEveryPublishedPropertyAndSizesTextOnceThereIsAWindow) {
-    toolkit::ClassRegistry::Register<lyra::LyPanel>(L"LyPanel");
-    toolkit::ClassRegistry::Register<lyra::LyTextBox>(L"LyTextBox");
-    toolkit::ClassRegistry::Register<lyra::LyIconView>(L"LyIconView");
+    lyra::RegisterFrameworkClasses();
     toolkit::ReadComponent(*form, kDescription, L"display.form", toolkit::HandlerTable(), nullptr);
 
     auto* container = form->Find<lyra::LyPanel>(L"Container");

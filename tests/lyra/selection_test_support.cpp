@@ -1,9 +1,9 @@
 #include "selection_test_support.h"
 
+#include "lyra/class_names.h"
 #include "lyra/check_box.h"
 #include "lyra/radio_button.h"
 #include "lyra/theme_manager.h"
-#include "toolkit/class_registry.h"
 #include "toolkit/description_reader.h"
 
 #include <algorithm>
@@ -60,8 +60,7 @@ int GlyphWidth(lyra::LySelectionControl& control) {
 
 void ReadSelectionDescription(toolkit::Form& form, std::wstring_view text,
                               const std::wstring& handlerName, toolkit::NotifyEvent handler) {
-    toolkit::ClassRegistry::Register<lyra::LyCheckBox>(L"LyCheckBox");
-    toolkit::ClassRegistry::Register<lyra::LyRadioButton>(L"LyRadioButton");
+    lyra::RegisterFrameworkClasses();
     toolkit::HandlerTable handlers;
     handlers.Add<void(toolkit::Component*)>(handlerName, std::move(handler));
     toolkit::ReadComponent(form, text, L"test.form", handlers, {});

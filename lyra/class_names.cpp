@@ -1,0 +1,29 @@
+#include "lyra/class_names.h"
+
+#include "lyra/button.h"
+#include "lyra/check_box.h"
+#include "lyra/icon_view.h"
+#include "lyra/panel.h"
+#include "lyra/progress.h"
+#include "lyra/radio_button.h"
+#include "lyra/text_box.h"
+#include "toolkit/class_registry.h"
+#include "vel/image.h"
+#include "vel/panel.h"
+
+namespace lyra {
+
+void RegisterFrameworkClasses() {
+    using toolkit::ClassRegistry;
+    ClassRegistry::Register<LyButton>(L"LyButton");
+    ClassRegistry::Register<LyCheckBox>(L"LyCheckBox");
+    ClassRegistry::Register<LyIconView>(L"LyIconView");
+    ClassRegistry::Register<LyPanel>(L"LyPanel");
+    ClassRegistry::Register<LyProgress>(L"LyProgress");
+    ClassRegistry::Register<LyRadioButton>(L"LyRadioButton");
+    ClassRegistry::Register<LyTextBox>(L"LyTextBox");
+    ClassRegistry::Register<vel::VImage>(L"VImage");
+    ClassRegistry::Register<vel::VPanel>(L"VPanel");
+}
+
+} // namespace lyra
