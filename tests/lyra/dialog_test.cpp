@@ -1,0 +1,98 @@
+// The message dialog: its buttons, their order and defaults, the result of the one pressed,
+// the message's wrapping and the parent dimmed while it is open.
+#include "lyra/dialog.h"
+#include "tests/gui_support/gui_test_support.h"
+#include "toolkit/utility_window.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace {
+
+using lyra::LyButtonKind;
+using lyra::LyDialogButton;
+
+// Reaches the built window while it is shown.
+class ProbeDialog : public lyra::LyDialog {
+  public:
+    using LyDialog::LyDialog;
+    // Runs inside the modal loop once the window is up.
+    int ExecuteWith(std::function<void(ProbeDialog&)> whileShown) {
+        toolkit::UtilityWindow::Instance().Post([this, whileShown] { whileShown(*this); });
+        return Execute();
+    }
+    lyra::LyButton* Button(LyDialogButton button) const { return FooterButton(button); }
+    lyra::LyTextBox* TitleBox() const { return MainPrompt; }
+    lyra::LyTextBox* MessageBox() const { return Prompt; }
+    POINT Units() const { return DialogUnits; }
+    int ButtonCount() const { return int(FButtons.size()); }
+};
+
+class Dialog : public test::GuiTest {
+  protected:
+    void SetUp() override {
+        GuiTest::SetUp();
+        parent->SetBounds(100, 100, 500, 400);
+        parent->Show();
+        test::Pump();
+    }
+    std::unique_ptr<lyra::LyForm> parent = std::make_unique<lyra::LyForm>(nullptr);
+};
+
+TEST_F(Dialog, YesStandsRightOfNoAsTheOnlyAccentAndNoAnswersSeven) {
+    ProbeDialog dialog(parent.get());
+    dialog.Title = L"Installed version is newer";
+    dialog.Text = L"Do you want to install an older version?";
+    dialog.Buttons = {LyDialogButton::Yes, LyDialogButton::No};
+    bool dimmed = false;
+    const int result = dialog.ExecuteWith([&](ProbeDialog& shown) {
+        lyra::LyButton* yes = shown.Button(LyDialogButton::Yes);
+        lyra::LyButton* no = shown.Button(LyDialogButton::No);
+        ASSERT_NE(yes, nullptr);
+        ASSERT_NE(no, nullptr);
+        EXPECT_EQ(shown.ButtonCount(), 2);
+        EXPECT_GT(yes->Left(), no->Left());
+        EXPECT_EQ(yes->Width(), no->Width()) << "every button as wide, whatever its caption";
+        EXPECT_EQ(yes->ButtonKind(), LyButtonKind::Accent);
+        EXPECT_NE(no->ButtonKind(), LyButtonKind::Accent);
+        EXPECT_EQ(yes->Text(), L"Yes");
+        EXPECT_EQ(no->Text(), L"No");
+        dimmed = parent->SmokeEffect();
+        no->Click();
+    });
+    EXPECT_EQ(result, 7);
+    EXPECT_TRUE(dimmed);
+    EXPECT_FALSE(parent->SmokeEffect()) << "the parent is restored";
+}
+
+TEST_F(Dialog, OkIsOneAccentButtonAnsweringOne) {
+    ProbeDialog dialog(parent.get());
+    dialog.Title = L"Error";
+    dialog.Text = L"The folder cannot be created.";
+    const int result = dialog.ExecuteWith([](ProbeDialog& shown) {
+        EXPECT_EQ(shown.ButtonCount(), 1);
+        lyra::LyButton* ok = shown.Button(LyDialogButton::OK);
+        ASSERT_NE(ok, nullptr);
+        EXPECT_EQ(ok->Text(), L"Ok");
+        EXPECT_EQ(ok->ButtonKind(), LyButtonKind::Accent);
+        ok->Click();
+    });
+    EXPECT_EQ(result, 1);
+}
+
+TEST_F(Dialog, ALongMessageWrapsAndAnEmptyTitleGivesUpItsPlace) {
+    ProbeDialog dialog(parent.get());
+    dialog.Text = std::wstring(120, L'x');
+    for (int i = 9; i < 120; i += 10)
+        dialog.Text[i] = L' ';
+    dialog.ExecuteWith([](ProbeDialog& shown) {
+        lyra::LyTextBox* message = shown.MessageBox();
+        EXPECT_EQ(message->Width(), 65 * shown.Units().x);
+        EXPECT_GT(message->Height(), shown.Units().y) << "more than one line";
+        EXPECT_EQ(message->Top(), shown.TitleBox()->Top()) << "no title above it";
+        shown.Button(LyDialogButton::OK)->Click();
+    });
+}
+
+} // namespace
