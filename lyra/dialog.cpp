@@ -20,7 +20,7 @@ struct StandardButton {
 constexpr StandardButton kStandardButtons[] = {
     {LyDialogButton::Yes, L"Yes", toolkit::ModalResultKind::Yes},
     {LyDialogButton::No, L"No", toolkit::ModalResultKind::No},
-    {LyDialogButton::OK, L"Ok", toolkit::ModalResultKind::Ok},
+    {LyDialogButton::Ok, L"Ok", toolkit::ModalResultKind::Ok},
     {LyDialogButton::Cancel, L"Cancel", toolkit::ModalResultKind::Cancel},
     {LyDialogButton::Abort, L"Abort", toolkit::ModalResultKind::Abort},
     {LyDialogButton::Retry, L"Retry", toolkit::ModalResultKind::Retry},
@@ -211,7 +211,7 @@ int LyDialog::Execute() {
     if (ButtonFooter) ButtonFooter->SetWidth(Form->ClientWidth());
     CreateButtons(Buttons);
     if (LyButton* cancel = FooterButton(LyDialogButton::Cancel)) cancel->SetCancel(true);
-    if (LyButton* ok = FooterButton(LyDialogButton::OK))
+    if (LyButton* ok = FooterButton(LyDialogButton::Ok))
         ok->SetDefault(true);
     else if (LyButton* yes = FooterButton(LyDialogButton::Yes))
         yes->SetDefault(true);

@@ -6,7 +6,7 @@
 #include "lyra/form.h"
 #include "lyra/panel.h"
 #include "lyra/text_box.h"
-#include "toolkit/enum_set.h"
+#include "toolkit/dialog_buttons.h"
 #include "toolkit/font.h"
 
 #include <memory>
@@ -18,22 +18,9 @@ namespace lyra {
 // What a message is about; kept for callers, it does not change the window.
 enum class LyMessageType { Information, Error, Question, Sucess, Warning, Star };
 
-// The standard buttons, in the order the footer places them from the right.
-enum class LyDialogButton {
-    Yes,
-    No,
-    OK,
-    Cancel,
-    Abort,
-    Retry,
-    Ignore,
-    All,
-    NoToAll,
-    YesToAll,
-    Help,
-    Close
-};
-using LyDialogButtons = toolkit::EnumSet<LyDialogButton>;
+// The toolkit's standard buttons; the footer places them from the right in this order.
+using LyDialogButton = toolkit::DialogButton;
+using LyDialogButtons = toolkit::DialogButtonSet;
 
 class LyDialogBox {
   public:
@@ -87,7 +74,7 @@ class LyDialog : public LyDialogBox {
     using LyDialogBox::LyDialogBox;
 
     LyMessageType Kind = LyMessageType::Information;
-    LyDialogButtons Buttons{LyDialogButton::OK};
+    LyDialogButtons Buttons{LyDialogButton::Ok};
 
     // Builds and shows the window; the modal result of the button pressed (6 Yes, 7 No,
     // 1 OK, ...), or 0 when the window was closed otherwise.

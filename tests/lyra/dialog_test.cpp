@@ -72,7 +72,7 @@ TEST_F(Dialog, OkIsOneAccentButtonAnsweringOne) {
     dialog.Text = L"The folder cannot be created.";
     const int result = dialog.ExecuteWith([](ProbeDialog& shown) {
         EXPECT_EQ(shown.ButtonCount(), 1);
-        lyra::LyButton* ok = shown.Button(LyDialogButton::OK);
+        lyra::LyButton* ok = shown.Button(LyDialogButton::Ok);
         ASSERT_NE(ok, nullptr);
         EXPECT_EQ(ok->Text(), L"Ok");
         EXPECT_EQ(ok->ButtonKind(), LyButtonKind::Accent);
@@ -91,7 +91,7 @@ TEST_F(Dialog, ALongMessageWrapsAndAnEmptyTitleGivesUpItsPlace) {
         EXPECT_EQ(message->Width(), 65 * shown.Units().x);
         EXPECT_GT(message->Height(), shown.Units().y) << "more than one line";
         EXPECT_EQ(message->Top(), shown.TitleBox()->Top()) << "no title above it";
-        shown.Button(LyDialogButton::OK)->Click();
+        shown.Button(LyDialogButton::Ok)->Click();
     });
 }
 
