@@ -19,7 +19,12 @@ class ProbeDialog : public lyra::LyDialog {
     using LyDialog::LyDialog;
     // Runs inside the modal loop once the window is up.
     int ExecuteWith(std::function<void(ProbeDialog&)> whileShown) {
-        toolkit::UtilityWindow::Instance().Post([this, whileShown] { whileShown(*this); });
+        toolkit::UtilityWindow::Instance().Post([this, whileShown] {
+            whileShown(*this);
+            // A failed expectation that returned early must not leave the window waiting.
+            if (Form && Form->ModalResult() == toolkit::ModalResultKind::None)
+                Form->SetModalResult(toolkit::ModalResultKind::Cancel);
+        });
         return Execute();
     }
     lyra::LyButton* Button(LyDialogButton button) const { return FooterButton(button); }
