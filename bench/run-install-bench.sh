@@ -39,6 +39,7 @@ payload=$bench_bin/payload-300.zip
 # into a Linux menu entry: work that Windows never does, so it is left out.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 source "$root/scripts/wine-env.sh"
+qp_use_prefix bench
 trap qp_wine_stop EXIT
 qp_wine_start
 win() { winepath -w "$1" 2>/dev/null; }

@@ -1,18 +1,35 @@
-# Sourced by the run and test scripts: a private Wine prefix under build/, a virtual
-# display, and a persistent wineserver so each Windows program starts in a few ms.
-#   QP_BUILD   the build folder (default: build/release in this checkout)
+# Sourced by the run, test and bench scripts: a private Wine prefix under build/, a
+# virtual display, and a persistent wineserver so each Windows program starts in a few ms.
+# Each script has a prefix of its own, so what one leaves behind (run.sh leaves a real
+# Quillpad installation) never meets another:
+#   build/wine        scripts/run.sh, the user's own installation
+#   build/wine-test   scripts/test.sh
+#   build/wine-bench  bench/run-install-bench.sh
+# An inherited WINEPREFIX is deliberately ignored: the tests must never write into a
+# prefix the user keeps for something else. QP_WINE_PREFIX overrides the choice.
 # Leaves WINEPREFIX, WINEDEBUG, DISPLAY exported; call qp_wine_stop when done.
 
 qp_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export WINEPREFIX=${WINEPREFIX:-$qp_root/build/wine}
 export WINEDEBUG=${WINEDEBUG:--all}
 # No Mono or Gecko download prompts while the prefix is made, and no desktop menu
 # entries for the shortcuts that installations create.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
 qp_xvfb_pid=""
 
+# qp_use_prefix "" | test | bench: chooses build/wine, build/wine-test or build/wine-bench.
+qp_use_prefix() {
+  export WINEPREFIX=${QP_WINE_PREFIX:-$qp_root/build/wine${1:+-$1}}
+}
+
+qp_use_prefix ""
+
+# True when DISPLAY names an X server that answers.
+qp_display_reachable() {
+  [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1
+}
+
 qp_start_display() {
-  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return 0; fi
+  if qp_display_reachable; then return 0; fi
   local n=90
   while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
   Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
