@@ -1,8 +1,7 @@
 #include "installer/installer_message.h"
 
-#include <windows.h>
-
 #include "installer/wizard.h"
+#include "lyra/dialog.h"
 
 namespace installer {
 
@@ -19,12 +18,19 @@ void AnswerMessagesWith(TMessageAnswer answer) {
 
 int InstallerMessage(const std::wstring& title, const std::wstring& text, TMsgButtons buttons) {
     if (Answer()) return Answer()(title, text, buttons);
-    UINT style =
-        (buttons == TMsgButtons::YesNo ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONINFORMATION);
-    HWND owner = VisibleWizardWindow();
-    // Without an owner the message would open behind other windows and hide from the taskbar.
-    if (!owner) style |= MB_SETFOREGROUND | MB_TOPMOST;
-    return MessageBoxW(owner, text.c_str(), title.c_str(), style);
+    TInstaller* wizard = VisibleWizard();
+    lyra::LyDialog dialog(wizard);
+    dialog.Title = title;
+    dialog.Text = text;
+    // Before the wizard exists the message stands alone in the middle of the screen.
+    dialog.ScreenCenter = !wizard;
+    dialog.Buttons = buttons == TMsgButtons::YesNo
+                         ? lyra::LyDialogButtons{lyra::LyDialogButton::Yes, lyra::LyDialogButton::No}
+                         : lyra::LyDialogButtons{lyra::LyDialogButton::Ok};
+    const int result = dialog.Execute();
+    // A question closed without an answer is a No: nothing happens that was not agreed to.
+    if (result == kResultYes || result == kResultNo || result == kResultOK) return result;
+    return buttons == TMsgButtons::YesNo ? kResultNo : kResultOK;
 }
 
 } // namespace installer

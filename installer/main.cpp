@@ -36,10 +36,17 @@ void GuardSingleInstance() {
 // Errors that escape the start-up: on the console for a shell, in a message otherwise.
 [[noreturn]] void ReportStartupError(const std::exception& error) {
     ConsoleLine(L"<!> Error: " + ErrorText(error));
-    if (!StartedFromConsole())
-        MessageBoxW(nullptr, ErrorText(error).c_str(),
-                    (AppOptions.AppFullName + L" Installer").c_str(),
-                    MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+    if (!StartedFromConsole()) {
+        try {
+            InstallerMessage(AppOptions.AppFullName + L" Installer", ErrorText(error),
+                             TMsgButtons::OK);
+        } catch (const std::exception&) {
+            // The themed window itself could not be shown: the system's box still can.
+            MessageBoxW(nullptr, ErrorText(error).c_str(),
+                        (AppOptions.AppFullName + L" Installer").c_str(),
+                        MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
+        }
+    }
     EndInstaller(ExitCode::SetupCannotStart);
 }
 

@@ -24,6 +24,7 @@ LyButton::LyButton(toolkit::Component* AOwner)
     FAutoRepeat->SetEnabled(false);
     FAutoRepeat->OnTimer = [this](toolkit::Component*) { AutoRepeatTick(); };
     SetAutoFocusLine(true);
+    SetCaption(FText);
 
     PublishObject(L"CustomColors", *FCustomColors);
     PublishObject(L"CustomButtonColors", *FCustomButtonColors);
@@ -92,6 +93,8 @@ void LyButton::SetShowText(bool Value) {
 }
 
 void LyButton::SetText(const std::wstring& Value) {
+    // The window text names the button to screen readers and the accessibility layer.
+    SetCaption(Value);
     ChangeLayout(FText, Value);
 }
 

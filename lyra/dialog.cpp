@@ -77,7 +77,10 @@ void LyDialogBox::ExecuteInherited() {
     Form->SetPosition(toolkit::PositionKind::ScreenCenter);
     Form->SetBorderStyle(toolkit::BorderStyleKind::Sizeable);
     Form->SetBorderIcons({});
-    Form->SetCaption(L"");
+    // The window text names the message for the taskbar and screen readers; the title is
+    // drawn inside the window, so the title bar does not repeat it.
+    Form->SetCaption(Title);
+    Form->CustomTitleBar().SetShowCaption(false);
 
     const TColor window = ResolveColor(Form->Color());
     const toolkit::TColor ink = ColorBrightness(window) < 156 ? toolkit::clWhite : toolkit::clBlack;

@@ -81,6 +81,7 @@ LySelectionControl::LySelectionControl(toolkit::Component* AOwner, int IconFontS
         Invalidate();
     };
     SetAutoFocusLine(true);
+    SetCaption(FText);
     SetBounds(Left(), Top(), 180, 30);
     UpdateColors();
 
@@ -110,6 +111,8 @@ void LySelectionControl::SetTextSpacing(int Value) {
 }
 
 void LySelectionControl::SetText(const std::wstring& Value) {
+    // The window text names the control to screen readers and the accessibility layer.
+    SetCaption(Value);
     FText = Value;
     Invalidate();
 }

@@ -1,0 +1,108 @@
+#include "installer/install_path_check.h"
+
+#include <windows.h>
+#include <shlobj.h>
+
+namespace installer {
+
+namespace {
+
+bool IsDelimiter(wchar_t c) {
+    return c == L'\\' || c == L'/';
+}
+
+// "X:\..." or a share "\\server\share\...": nothing that depends on the current folder
+// or the current drive.
+bool IsAbsolute(const std::wstring& path) {
+    if (path.size() >= 3 && iswalpha(path[0]) && path[1] == L':' && IsDelimiter(path[2]))
+        return true;
+    return path.size() > 2 && IsDelimiter(path[0]) && IsDelimiter(path[1]) && !IsDelimiter(path[2]);
+}
+
+// Characters no file name may hold; the drive's colon is the only colon allowed.
+bool HasForbiddenCharacter(const std::wstring& path) {
+    for (size_t i = 0; i < path.size(); ++i) {
+        const wchar_t c = path[i];
+        if (c < 32 || wcschr(L"<>\"|?*", c) || (c == L':' && i != 1)) return true;
+    }
+    return false;
+}
+
+std::wstring WithoutTrailingDelimiters(std::wstring path) {
+    while (path.size() > 3 && IsDelimiter(path.back())) path.pop_back();
+    return path;
+}
+
+std::wstring FullPath(const std::wstring& path) {
+    DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) return L"";
+    std::wstring full(needed, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed) return L"";
+    full.resize(length);
+    return WithoutTrailingDelimiters(full);
+}
+
+bool SameText(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
+                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+// path is folder or lies below it.
+bool IsWithin(const std::wstring& path, const std::wstring& folder) {
+    const std::wstring base = WithoutTrailingDelimiters(folder);
+    if (base.empty() || path.size() < base.size()) return false;
+    if (!SameText(path.substr(0, base.size()), base)) return false;
+    return path.size() == base.size() || IsDelimiter(path[base.size()]) ||
+           IsDelimiter(base.back());
+}
+
+bool IsDriveRoot(const std::wstring& path) {
+    return path.size() <= 3 && path.size() >= 2 && path[1] == L':';
+}
+
+std::wstring KnownFolder(REFKNOWNFOLDERID id) {
+    wchar_t* path = nullptr;
+    std::wstring folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DONT_VERIFY, nullptr, &path))) folder = path;
+    CoTaskMemFree(path);
+    return folder;
+}
+
+} // namespace
+
+TProtectedFolders SystemProtectedFolders() {
+    TProtectedFolders folders;
+    folders.Windows = KnownFolder(FOLDERID_Windows);
+    for (REFKNOWNFOLDERID id : {FOLDERID_ProgramFiles, FOLDERID_ProgramFilesX86}) {
+        std::wstring folder = KnownFolder(id);
+        if (!folder.empty()) folders.ProgramFiles.push_back(folder);
+    }
+    return folders;
+}
+
+TPathVerdict CheckInstallPath(const std::wstring& typed, const TProtectedFolders& folders,
+                              bool isAdmin, std::wstring& canonical) {
+    if (!IsAbsolute(typed) || HasForbiddenCharacter(typed)) return TPathVerdict::Invalid;
+    const std::wstring full = FullPath(typed);
+    if (full.empty()) return TPathVerdict::Invalid;
+    if (IsDriveRoot(full) || IsWithin(full, folders.Windows)) return TPathVerdict::SystemFolder;
+    if (!isAdmin)
+        for (const std::wstring& programFiles : folders.ProgramFiles)
+            if (IsWithin(full, programFiles)) return TPathVerdict::NeedsAdmin;
+    canonical = full;
+    return TPathVerdict::Accepted;
+}
+
+std::wstring PathRefusalText(TPathVerdict verdict) {
+    switch (verdict) {
+    case TPathVerdict::NeedsAdmin:
+        return L"You need to restart this app as administrator to install to that location.";
+    case TPathVerdict::SystemFolder:
+        return L"You can't install this app there. Windows will not like that.";
+    default:
+        return L"The installation path of the application is invalid!";
+    }
+}
+
+} // namespace installer
