@@ -2,10 +2,13 @@
 
 #include "lyra/button.h"
 #include "lyra/check_box.h"
+#include "lyra/edit.h"
 #include "lyra/icon_view.h"
 #include "lyra/panel.h"
 #include "lyra/progress.h"
 #include "lyra/radio_button.h"
+#include "lyra/scroll_box.h"
+#include "lyra/scrollbar.h"
 #include "lyra/text_box.h"
 #include "toolkit/class_registry.h"
 #include "vel/image.h"
@@ -17,10 +20,13 @@ void RegisterFrameworkClasses() {
     using toolkit::ClassRegistry;
     ClassRegistry::Register<LyButton>(L"LyButton");
     ClassRegistry::Register<LyCheckBox>(L"LyCheckBox");
+    ClassRegistry::Register<LyEdit>(L"LyEdit");
     ClassRegistry::Register<LyIconView>(L"LyIconView");
     ClassRegistry::Register<LyPanel>(L"LyPanel");
     ClassRegistry::Register<LyProgress>(L"LyProgress");
     ClassRegistry::Register<LyRadioButton>(L"LyRadioButton");
+    ClassRegistry::Register<LyScrollBox>(L"LyScrollBox");
+    ClassRegistry::Register<LyScrollbar>(L"LyScrollbar");
     ClassRegistry::Register<LyTextBox>(L"LyTextBox");
     ClassRegistry::Register<vel::VImage>(L"VImage");
     ClassRegistry::Register<vel::VPanel>(L"VPanel");

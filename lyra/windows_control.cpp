@@ -258,14 +258,15 @@ void LyWindowsControl::MouseUp(toolkit::MouseButton button, toolkit::ShiftState 
     LyCustomControl::MouseUp(button, shift, x, y);
     SetState(LyControlState::Hover);
     if (button == toolkit::MouseButton::Right) {
-        FPopupOpenedByMouse = PopupMenu() != nullptr;
+        FPopupOpenedByMouse = HasPopupMenu();
         OpenPopupMenu(x, y);
     }
 }
 
 bool LyWindowsControl::ContextPopup(POINT screenPoint) {
     if (std::exchange(FPopupOpenedByMouse, false)) return true;
-    if (!PopupMenu()) return false;
+    // The menu key and Shift+F10 come this way too.
+    if (!HasPopupMenu()) return false;
     const POINT client = ScreenToClient(screenPoint);
     OpenPopupMenu(client.x, client.y);
     return true;

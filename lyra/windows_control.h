@@ -95,6 +95,8 @@ class LyWindowsControl : public LyCustomControl {
     virtual void FontUpdate();
     // Opens PopupMenu at a client point.
     virtual void OpenPopupMenu(int X, int Y);
+    // Whether OpenPopupMenu has a menu to open: PopupMenu, or a control's built-in one.
+    virtual bool HasPopupMenu() const { return PopupMenu() != nullptr; }
     // Scales the text font and the padding.
     virtual void ScaleChanged(float Scaling);
     // Clears CanHandle for the keys FocusFlags keeps, so they reach the control instead of
