@@ -67,7 +67,8 @@ int wmain(int argc, wchar_t** argv) {
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
         std::wstring line = L"\"" + std::wstring(argv[1]) + L"\"";
-        STARTUPINFOW si{sizeof(si)};
+        STARTUPINFOW si{};
+        si.cb = sizeof(si);
         PROCESS_INFORMATION pi{};
         LARGE_INTEGER start, now;
         QueryPerformanceCounter(&start);

@@ -225,7 +225,7 @@ void CloseInstaller() {
     if (SelfDelete)
         vel::ShellRun(L"cmd", false, SelfDeleteParameters(vel::OwnExecutablePath()), false,
                       vel::ExpandPathMacros(L"%SYSTEMROOT%"));
-    if (VisibleWizardWindow())
+    if (VisibleWizard())
         CloseWizard();
     else
         EndInstaller();

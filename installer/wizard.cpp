@@ -113,7 +113,7 @@ void TInstaller::FormCreate(toolkit::Component*) {
     PrepareTempFolder();
     // 7.
     OnThemeChange = [this](toolkit::Component* Sender, lyra::LyThemeType Change, bool Dark,
-                           TColor Accent) { ThemeChange(Sender, Change, Dark, Accent); };
+                           lyra::TColor Accent) { ThemeChange(Sender, Change, Dark, Accent); };
     // 8.
     Installer_Logo->Picture().LoadFromResource(L"APPLOGO");
     // 9. A build that lets the user choose starts with the choice.
@@ -305,7 +305,7 @@ void TInstaller::Navigation_TerminateClick(toolkit::Component*) {
 // The package-information window is not built yet; until it is, the link does nothing.
 void TInstaller::Navigation_InfoClick(toolkit::Component*) {}
 
-void TInstaller::ThemeChange(toolkit::Component*, lyra::LyThemeType, bool DarkTheme, TColor) {
+void TInstaller::ThemeChange(toolkit::Component*, lyra::LyThemeType, bool DarkTheme, lyra::TColor) {
     InfoTextColor = DarkTheme ? 0xFFFFFF : 0;
 }
 
@@ -352,9 +352,14 @@ TInstaller* VisibleWizard() {
     return wizard && wizard->HandleAllocated() && wizard->Visible() ? wizard : nullptr;
 }
 
+void TInstaller::CloseWithoutQuestions() {
+    IsClosing = true;
+    // Posted: the caller may be the close query or one of the window's own handlers.
+    if (HandleAllocated()) PostMessageW(Handle(), WM_CLOSE, 0, 0);
+}
+
 void CloseWizard() {
-    // Posted: the caller may be the wizard's own close query or one of its handlers.
-    if (wizard && wizard->HandleAllocated()) PostMessageW(wizard->Handle(), WM_CLOSE, 0, 0);
+    if (wizard) wizard->CloseWithoutQuestions();
 }
 
 void RunWizard() {

@@ -36,6 +36,9 @@ class TInstaller : public lyra::LyForm {
     void ShowPage(int p);
     // The page panel whose Tag is p, or null.
     vel::VPanel* PagePanel(int p) const;
+    // Closes the window once the current message is handled, for a caller that has done
+    // the closing steps (CloseInstaller) already.
+    void CloseWithoutQuestions();
 
   private:
     void FormCreate(toolkit::Component* Sender);
@@ -46,7 +49,7 @@ class TInstaller : public lyra::LyForm {
     void InstallType_AllUserCheck(toolkit::Component* Sender);
     void InstallTickTimer(toolkit::Component* Sender);
     void ThemeChange(toolkit::Component* Sender, lyra::LyThemeType ThemeChange, bool DarkTheme,
-                     TColor Accent);
+                     lyra::TColor Accent);
 
     void GoNext();
     void GoPrevious();

@@ -63,7 +63,6 @@ LyScrollBox::LyScrollBox(toolkit::Component* AOwner)
     FAnim->SetEnabled(false);
     FAnim->SetInterval(WheelInterval);
     FAnim->OnTimer = [this](toolkit::Component*) { WheelTick(); };
-    SetBounds(Left(), Top(), 200, 150);
     SetBorderStyle(toolkit::FrameStyle::None);
     // The framework's bars stand in for the system's.
     VertScrollBar().SetVisible(false);
@@ -80,6 +79,8 @@ LyScrollBox::LyScrollBox(toolkit::Component* AOwner)
         bar->OnChange = [this, bar](toolkit::Component*) { BarChanged(*bar); };
         bar->SetParent(this);
     }
+    // Only now: laying out reads the bars.
+    SetBounds(Left(), Top(), 200, 150);
 
     PublishObject(L"CustomColors", *FCustomColors);
     PublishEnum(L"BackgroundColor", &LyScrollBox::BackgroundColor,
@@ -187,6 +188,7 @@ void LyScrollBox::PlaceBars() {
 }
 
 void LyScrollBox::AlignControls(RECT) {
+    if (!FScrollBarVert || !FScrollBarHorz) return; // the bars are still being made
     const bool arranging = std::exchange(FArranging, true);
     FScrollBarVert->UpdateRange();
     FScrollBarHorz->UpdateRange();
@@ -199,6 +201,7 @@ void LyScrollBox::AlignControls(RECT) {
 }
 
 void LyScrollBox::AdjustClientRect(RECT& Rect) const {
+    if (!FScrollBarVert || !FScrollBarHorz) return; // the bars are still being made
     // The bars' ranges count the content from the visible length each bar leaves the other.
     const int visibleWidth = Rect.right - (FScrollBarVert->Visible() ? FScrollBarVert->Width() : 0);
     const int visibleHeight =

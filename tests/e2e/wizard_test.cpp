@@ -3,6 +3,7 @@
 // the registry.
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -29,7 +30,8 @@ const wchar_t kFailure[] = L"The installation has failed";
 std::vector<DWORD> ProcessesNamed(const std::wstring& name) {
     std::vector<DWORD> found;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32W entry{sizeof(entry)};
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
     for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
         if (name == entry.szExeFile) found.push_back(entry.th32ProcessID);
     CloseHandle(snapshot);

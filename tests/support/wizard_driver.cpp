@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include "tests/support/picture_encoders.h"
+
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 
@@ -117,7 +120,8 @@ bool ClickText(HWND top, const std::wstring& text) {
 }
 
 HWND FocusedWindow(HWND top) {
-    GUITHREADINFO info{sizeof(info)};
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
     if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info)) return nullptr;
     return info.hwndFocus;
 }
@@ -201,26 +205,25 @@ bool SaveScreenArea(const RECT& area, const std::wstring& path) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
 
-    bool saved = false;
-    if (FILE* file = _wfopen(path.c_str(), L"wb")) {
-        png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-        png_infop pngInfo = png ? png_create_info_struct(png) : nullptr;
-        if (png && pngInfo && !setjmp(png_jmpbuf(png))) {
-            png_init_io(png, file);
-            png_set_IHDR(png, pngInfo, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-                         PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-            png_set_filler(png, 0, PNG_FILLER_AFTER);
-            png_set_bgr(png);
-            png_write_info(png, pngInfo);
-            for (int y = 0; y < height; ++y)
-                png_write_row(png, static_cast<png_bytep>(bits) + size_t(y) * width * 4);
-            png_write_end(png, nullptr);
-            saved = true;
-        }
-        png_destroy_write_struct(&png, &pngInfo);
-        fclose(file);
+    PngPicture picture;
+    picture.width = width;
+    picture.height = height;
+    picture.colorType = PNG_COLOR_TYPE_RGB;
+    picture.rows.reserve(size_t(width) * height * 3);
+    const auto* pixels = static_cast<const std::uint8_t*>(bits);
+    for (size_t i = 0; i < size_t(width) * height; ++i) {
+        picture.rows.push_back(pixels[i * 4 + 2]);
+        picture.rows.push_back(pixels[i * 4 + 1]);
+        picture.rows.push_back(pixels[i * 4]);
     }
     DeleteObject(bitmap);
+    const Bytes png = EncodePng(picture);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool saved = WriteFile(file, png.data(), DWORD(png.size()), &written, nullptr) &&
+                       written == png.size();
+    CloseHandle(file);
     return saved;
 }
 
