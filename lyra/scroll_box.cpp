@@ -176,6 +176,7 @@ void LyScrollBox::Loaded() {
 }
 
 void LyScrollBox::PlaceBars() {
+    const bool arranging = std::exchange(FArranging, true);
     const int width = ClientWidth(), height = ClientHeight();
     LyScrollBoxScrollBar& vertical = *FScrollBarVert;
     LyScrollBoxScrollBar& horizontal = *FScrollBarHorz;
@@ -184,6 +185,7 @@ void LyScrollBox::PlaceBars() {
     vertical.SetBounds(width - vertical.Width(), 0, vertical.Width(), height);
     const int beside = vertical.Visible() ? vertical.Width() : 0;
     horizontal.SetBounds(0, height - horizontal.Height(), width - beside, horizontal.Height());
+    FArranging = arranging;
 }
 
 void LyScrollBox::AlignControls(RECT) {

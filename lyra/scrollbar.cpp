@@ -330,8 +330,9 @@ void LyScrollbar::ScaleChanged(float Scaling) {
 }
 
 void LyScrollbar::Resize() {
+    // Laid out first: the base's redraw then shows the new layout.
+    UpdateRects();
     LyWindowsControl::Resize();
-    Relayout();
 }
 
 void LyScrollbar::DragTo(int Offset) {

@@ -6,6 +6,7 @@
 #include "lyra/panel.h"
 #include "lyra/scroll_box.h"
 #include "lyra/theme_manager.h"
+#include "rect_compare.h"
 #include "toolkit/description_reader.h"
 #include "toolkit/handler_table.h"
 
