@@ -41,9 +41,8 @@ void LyScrollBoxScrollBar::UpdateRange() {
         const toolkit::AnchorSet anchors = child->Anchors();
         const int childStart = vertical ? child->Top() : child->Left();
         const int childLength = vertical ? child->Height() : child->Width();
-        if (child->Align() == before ||
-            (child->Align() == toolkit::AlignKind::None && anchors.Contains(start) &&
-             !anchors.Contains(end)))
+        if (child->Align() == before || (child->Align() == toolkit::AlignKind::None &&
+                                         anchors.Contains(start) && !anchors.Contains(end)))
             reach = std::max(reach, Position() + childStart + childLength + extend);
         else if (child->Align() == after)
             stacked += childLength;
@@ -82,8 +81,8 @@ LyScrollBox::LyScrollBox(toolkit::Component* AOwner)
     }
 
     PublishObject(L"CustomColors", *FCustomColors);
-    PublishEnum(L"BackgroundColor", &LyScrollBox::BackgroundColor,
-                &LyScrollBox::SetBackgroundColor, LyBackgroundColorNames());
+    PublishEnum(L"BackgroundColor", &LyScrollBox::BackgroundColor, &LyScrollBox::SetBackgroundColor,
+                LyBackgroundColorNames());
     Publish(L"ScrollExtendX", &LyScrollBox::ScrollExtendX, &LyScrollBox::SetScrollExtendX);
     Publish(L"ScrollExtendY", &LyScrollBox::ScrollExtendY, &LyScrollBox::SetScrollExtendY);
     Publish(L"ScrollbarEnableVertical", &LyScrollBox::ScrollbarEnableVertical,
@@ -163,7 +162,8 @@ void LyScrollBox::UpdateTheme(bool UpdateChildren) {
     Invalidate();
     if (!UpdateChildren) return;
     for (int index = 0; index < ControlCount(); ++index)
-        if (auto* child = dynamic_cast<LyControl*>(Controls(index)); child && !IsBar(Controls(index)))
+        if (auto* child = dynamic_cast<LyControl*>(Controls(index));
+            child && !IsBar(Controls(index)))
             child->UpdateTheme(UpdateChildren);
 }
 
@@ -205,10 +205,10 @@ void LyScrollBox::AdjustClientRect(RECT& Rect) const {
     const int visibleWidth = Rect.right - (FScrollBarVert->Visible() ? FScrollBarVert->Width() : 0);
     const int visibleHeight =
         Rect.bottom - (FScrollBarHorz->Visible() ? FScrollBarHorz->Height() : 0);
-    const int width = std::max<std::int64_t>(
-        visibleWidth, FScrollBarHorz->Max() + Rect.right - FScrollBarVert->Width());
-    const int height = std::max<std::int64_t>(
-        visibleHeight, FScrollBarVert->Max() + Rect.bottom - FScrollBarHorz->Height());
+    const int width = std::max<std::int64_t>(visibleWidth, FScrollBarHorz->Max() + Rect.right -
+                                                               FScrollBarVert->Width());
+    const int height = std::max<std::int64_t>(visibleHeight, FScrollBarVert->Max() + Rect.bottom -
+                                                                 FScrollBarHorz->Height());
     Rect = {-FPosX, -FPosY, -FPosX + width, -FPosY + height};
 }
 
@@ -216,8 +216,8 @@ void LyScrollBox::ControlsChanged() {
     toolkit::ScrollBox::ControlsChanged();
     if (FArranging || Loading() || Destroying()) return;
     // A child came, went or moved: the ranges follow, and the bars stay above the content.
-    if (ControlCount() >= 2 && !(IsBar(Controls(ControlCount() - 1)) &&
-                                 IsBar(Controls(ControlCount() - 2)))) {
+    if (ControlCount() >= 2 &&
+        !(IsBar(Controls(ControlCount() - 1)) && IsBar(Controls(ControlCount() - 2)))) {
         const bool arranging = std::exchange(FArranging, true);
         FScrollBarVert->BringToFront();
         FScrollBarHorz->BringToFront();
@@ -252,10 +252,12 @@ bool LyScrollBox::MouseWheel(toolkit::ShiftState Shift, int Delta, POINT MousePo
     if (OnMouseWheel) OnMouseWheel(this, Shift, Delta, MousePos, handled);
     if (handled) return true;
     const bool shift = Shift.Contains(toolkit::ShiftKey::Shift);
-    const bool other = Shift.Contains(toolkit::ShiftKey::Ctrl) || Shift.Contains(toolkit::ShiftKey::Alt);
+    const bool other =
+        Shift.Contains(toolkit::ShiftKey::Ctrl) || Shift.Contains(toolkit::ShiftKey::Alt);
     LyScrollBoxScrollBar* bar = nullptr;
     if (AutoScroll() && !other) {
-        const bool verticalShown = FScrollBarVert->Visible(), horizontalShown = FScrollBarHorz->Visible();
+        const bool verticalShown = FScrollBarVert->Visible(),
+                   horizontalShown = FScrollBarHorz->Visible();
         bool vertical = !shift;
         if (vertical && !verticalShown && horizontalShown) vertical = false;
         if (!vertical && !horizontalShown && verticalShown) vertical = true;
@@ -282,10 +284,12 @@ void LyScrollBox::WheelTick() {
         FScrollBarVert->SetPosition(FScrollBarVert->Position() + restY);
         return;
     }
-    for (auto [bar, pending] : {std::pair{FScrollBarHorz, &FAnimX}, std::pair{FScrollBarVert, &FAnimY}}) {
+    for (auto [bar, pending] :
+         {std::pair{FScrollBarHorz, &FAnimX}, std::pair{FScrollBarVert, &FAnimY}}) {
         if (*pending == 0) continue;
         // At the end it is heading for, the rest of the turn is dropped.
-        const bool atEnd = *pending < 0 ? bar->Position() <= bar->Min() : bar->Position() >= bar->Max();
+        const bool atEnd =
+            *pending < 0 ? bar->Position() <= bar->Min() : bar->Position() >= bar->Max();
         if (atEnd) {
             *pending = 0;
             continue;

@@ -358,7 +358,8 @@ TEST(ScrollBoxDescription, ReadsTheBoxWithItsChildren) {
     EXPECT_EQ(form.Find<lyra::LyCheckBox>(L"Shortcut")->Parent(), form.Find<LyPanel>(L"Group1"));
     EXPECT_EQ(box->ScrollBarVert().Max(), 220 + 20 - kVisible);
     EXPECT_TRUE(box->ScrollBarVert().Visible());
-    EXPECT_EQ(box->Controls(box->ControlCount() - 1), &box->ScrollBarHorz()) << "brought to the front";
+    EXPECT_EQ(box->Controls(box->ControlCount() - 1), &box->ScrollBarHorz())
+        << "brought to the front";
     EXPECT_EQ(box->Color(), box->DrawColors().BackGroundInterior);
 }
 
