@@ -62,12 +62,7 @@ LyScrollBox::LyScrollBox(toolkit::Component* AOwner)
     FAnim->SetEnabled(false);
     FAnim->SetInterval(WheelInterval);
     FAnim->OnTimer = [this](toolkit::Component*) { WheelTick(); };
-    SetBounds(Left(), Top(), 200, 150);
-    SetBorderStyle(toolkit::FrameStyle::None);
-    // The framework's bars stand in for the system's.
-    VertScrollBar().SetVisible(false);
-    HorzScrollBar().SetVisible(false);
-
+    // The bars come first: every layout from here on measures and places them.
     FScrollBarVert = new LyScrollBoxScrollBar(this);
     FScrollBarHorz = new LyScrollBoxScrollBar(this);
     FScrollBarHorz->SetOrientation(LyOrientation::Horizontal);
@@ -77,8 +72,14 @@ LyScrollBox::LyScrollBox(toolkit::Component* AOwner)
         bar->SetMax(0);
         bar->SetVisible(false);
         bar->OnChange = [this, bar](toolkit::Component*) { BarChanged(*bar); };
-        bar->SetParent(this);
     }
+    FScrollBarVert->SetParent(this);
+    FScrollBarHorz->SetParent(this);
+    SetBounds(Left(), Top(), 200, 150);
+    SetBorderStyle(toolkit::FrameStyle::None);
+    // The framework's bars stand in for the system's.
+    VertScrollBar().SetVisible(false);
+    HorzScrollBar().SetVisible(false);
 
     PublishObject(L"CustomColors", *FCustomColors);
     PublishEnum(L"BackgroundColor", &LyScrollBox::BackgroundColor, &LyScrollBox::SetBackgroundColor,
@@ -93,8 +94,8 @@ LyScrollBox::LyScrollBox(toolkit::Component* AOwner)
     PublishObject(L"ScrollBarVert", *FScrollBarVert);
     PublishObject(L"ScrollBarHorz", *FScrollBarHorz);
 
-    UpdateColors();
-    PlaceBars();
+    // The bars took their colours from the box before it had any.
+    UpdateTheme(false);
 }
 
 LyScrollBox::~LyScrollBox() {
