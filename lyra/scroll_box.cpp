@@ -20,7 +20,10 @@ int Sign(int value) {
 
 } // namespace
 
-LyScrollBoxScrollBar::LyScrollBoxScrollBar(toolkit::Component* AOwner) : LyScrollbar(AOwner) {}
+LyScrollBoxScrollBar::LyScrollBoxScrollBar(toolkit::Component* AOwner) : LyScrollbar(AOwner) {
+    // Tab goes through the box's content, not to its bars (nor does a focus line show on them).
+    SetTabStop(false);
+}
 
 void LyScrollBoxScrollBar::UpdateRange() {
     auto* box = dynamic_cast<LyScrollBox*>(Parent());

@@ -93,6 +93,7 @@ TEST_F(ScrollBoxTest, StartsWithHiddenSystemBarsAndTwoFrameworkBars) {
         EXPECT_EQ(bar->Max(), 0);
         EXPECT_FALSE(bar->Visible());
         EXPECT_EQ(bar->Parent(), &fresh);
+        EXPECT_FALSE(bar->TabStop());
     }
 }
 
