@@ -6,6 +6,8 @@
 #include "lyra/panel.h"
 #include "lyra/progress.h"
 #include "lyra/radio_button.h"
+#include "lyra/scroll_box.h"
+#include "lyra/scrollbar.h"
 #include "lyra/text_box.h"
 #include "toolkit/class_registry.h"
 #include "vel/image.h"
@@ -21,6 +23,8 @@ void RegisterFrameworkClasses() {
     ClassRegistry::Register<LyPanel>(L"LyPanel");
     ClassRegistry::Register<LyProgress>(L"LyProgress");
     ClassRegistry::Register<LyRadioButton>(L"LyRadioButton");
+    ClassRegistry::Register<LyScrollBox>(L"LyScrollBox");
+    ClassRegistry::Register<LyScrollbar>(L"LyScrollbar");
     ClassRegistry::Register<LyTextBox>(L"LyTextBox");
     ClassRegistry::Register<vel::VImage>(L"VImage");
     ClassRegistry::Register<vel::VPanel>(L"VPanel");
