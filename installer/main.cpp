@@ -13,6 +13,7 @@
 #include "installer/process_end.h"
 #include "installer/test_seams.h"
 #include "installer/wizard.h"
+#include "lyra/theme_manager.h"
 #include "vel/parameters.h"
 #include "vel/shell.h"
 
@@ -44,6 +45,8 @@ void GuardSingleInstance() {
 }
 
 void Run() {
+    // The theme and accent are known before the guard's message or any window appears.
+    lyra::StartThemeManager();
     bool standardUser = PretendStandardUser();
     IsAdmin = !standardUser && vel::IsAdministrator();
     GuardSingleInstance();
