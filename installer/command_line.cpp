@@ -9,6 +9,7 @@
 #include "installer/install_engine.h"
 #include "installer/installer_message.h"
 #include "installer/process_end.h"
+#include "installer/test_seams.h"
 #include "installer/wizard.h"
 #include "vel/console.h"
 #include "vel/folders.h"
@@ -218,7 +219,11 @@ void ProcessParameters() {
 void RestartAsAdministrator(const std::wstring& extra) {
     std::wstring prefix = extra.empty() ? L"" : extra + L" ";
     std::wstring parameters = prefix + L"-force " + vel::GetAllParameters();
-    vel::UniqueHandle elevated = vel::ShellStartProcess(vel::OwnExecutablePath(), parameters, true);
+    vel::UniqueHandle elevated;
+    if (PretendElevationDeclined())
+        SetLastError(ERROR_CANCELLED);
+    else
+        elevated = vel::ShellStartProcess(vel::OwnExecutablePath(), parameters, true);
     // The user answering no to the elevation prompt declined the installation.
     if (!elevated)
         EndInstaller(GetLastError() == ERROR_CANCELLED ? ExitCode::Declined

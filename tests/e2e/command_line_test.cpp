@@ -133,6 +133,16 @@ TEST_F(CommandLine, SecondInstanceIsRefusedUnlessForced) {
     EXPECT_EQ(first.Wait(), 2u);
 }
 
+TEST_F(CommandLine, DeclinedElevationPromptEndsWithDeclined) {
+    ProcessResult result = RunSetupFromConsole(
+        L"-alluser -silent -installpath \"" + Target() + L"\"",
+        L"QUILLPAD_SETUP_AS_STANDARD_USER=1\nQUILLPAD_SETUP_DECLINE_ELEVATION=1",
+        SetupExe(L"QuillpadSetupBoth.exe"));
+    EXPECT_EQ(OutputLines(result.output), Lines{"(!) Restarting as administrator"});
+    EXPECT_EQ(result.exitCode, 2u);
+    EXPECT_FALSE(FolderExists(Target()));
+}
+
 TEST_F(CommandLine, StandardUserChoosingAllUsersRestartsElevatedWithForce) {
     const std::wstring trace = scratch.Path() + L"\\trace.txt";
     const std::wstring target = scratch.Path() + L"\\Quill pad";

@@ -98,7 +98,7 @@ class FailedUpdate : public ::testing::Test {
 };
 
 TEST_F(FailedUpdate, ExtractionFailingHalfWayLeavesTheEarlierVersionAsItWas) {
-    InstallEarlierVersion();
+    ASSERT_NO_FATAL_FAILURE(InstallEarlierVersion());
     // The damaged entry comes last: every other file has been replaced by then.
     ProcessResult result = RunSetupFromConsole(L"-silent", L"", Variant(L"Damaged"));
     EXPECT_EQ(result.exitCode, 4u);
@@ -107,7 +107,7 @@ TEST_F(FailedUpdate, ExtractionFailingHalfWayLeavesTheEarlierVersionAsItWas) {
 }
 
 TEST_F(FailedUpdate, WriteStageFailingPutsBackTheFilesTheExtractionReplaced) {
-    InstallEarlierVersion();
+    ASSERT_NO_FATAL_FAILURE(InstallEarlierVersion());
     {
         // The earlier uninstaller held open without delete sharing cannot be moved aside.
         HANDLE holder = CreateFileW((Target() + L"\\Uninstall.exe").c_str(), GENERIC_READ,
@@ -121,8 +121,20 @@ TEST_F(FailedUpdate, WriteStageFailingPutsBackTheFilesTheExtractionReplaced) {
     ExpectEarlierVersionUntouched();
 }
 
+TEST_F(FailedUpdate, VerificationFailingGivesBackTheEarlierRecordReportAndList) {
+    ASSERT_NO_FATAL_FAILURE(InstallEarlierVersion());
+    // Without its executable the earlier installation is broken; a payload that lacks one
+    // too writes everything and fails only when it verifies.
+    ASSERT_TRUE(DeleteFileW((Target() + L"\\Quillpad.exe").c_str()));
+    earlierFiles = ReadTree(Target());
+    ProcessResult result = RunSetupFromConsole(L"-silent", L"", Variant(L"NoExecutable"));
+    EXPECT_EQ(result.exitCode, 4u);
+    EXPECT_NE(result.output.find("<!> Verify: "), std::string::npos) << result.output;
+    ExpectEarlierVersionUntouched();
+}
+
 TEST_F(FailedUpdate, ErrorPageCleanupKeepsTheEarlierFiles) {
-    InstallEarlierVersion();
+    ASSERT_NO_FATAL_FAILURE(InstallEarlierVersion());
     StartedProcess setup;
     StartProcess(L"\"" + Variant(L"Damaged") + L"\" -start", setup);
     HWND window = WaitForWindow(L"Quillpad Studio Installer - Update to new version", setup.pid);
@@ -144,7 +156,7 @@ TEST_F(FailedUpdate, ErrorPageCleanupKeepsTheEarlierFiles) {
 }
 
 TEST_F(FailedUpdate, SessionEndingDuringTheInstallationTakesItBack) {
-    InstallEarlierVersion();
+    ASSERT_NO_FATAL_FAILURE(InstallEarlierVersion());
     StartedProcess setup;
     StartProcess(L"\"" + SetupExe() + L"\" -start", setup);
     HWND window = WaitForWindow(L"Quillpad Studio Installer - Update to new version", setup.pid);
