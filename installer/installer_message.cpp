@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "installer/command_line.h"
 #include "installer/wizard.h"
 
 namespace installer {
@@ -19,6 +20,12 @@ void AnswerMessagesWith(TMessageAnswer answer) {
 
 int InstallerMessage(const std::wstring& title, const std::wstring& text, TMsgButtons buttons) {
     if (Answer()) return Answer()(title, text, buttons);
+    // A silent run never waits for a person: the text becomes a console line, and a
+    // question is answered no, so nothing happens that nobody agreed to.
+    if (SilentRequested()) {
+        ConsoleLine(L"(!) " + text);
+        return buttons == TMsgButtons::YesNo ? kResultNo : kResultOK;
+    }
     UINT style =
         (buttons == TMsgButtons::YesNo ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONINFORMATION);
     HWND owner = VisibleWizardWindow();

@@ -20,24 +20,23 @@
 namespace installer {
 namespace {
 
-// A second copy goes on only when "-force" is among its parameters.
+// A second copy goes on only when "-force" is among its parameters; otherwise it could
+// not start (a silent one says so on the console and ends at once).
 void GuardSingleInstance() {
     if (!vel::HasOtherInstance()) return;
-    for (int i = 1; i <= vel::ParameterCount(); ++i) {
-        if (vel::GetParameter(i) == L"-force") {
-            ForceMode = true;
-            return;
-        }
+    if (ForceRequested()) {
+        ForceMode = true;
+        return;
     }
     InstallerMessage(L"Program is already running",
                      L"A instance of the installer is already running.", TMsgButtons::OK);
-    EndInstaller(ExitCode::Success);
+    EndInstaller(ExitCode::SetupCannotStart);
 }
 
 // Errors that escape the start-up: on the console for a shell, in a message otherwise.
 [[noreturn]] void ReportStartupError(const std::exception& error) {
     ConsoleLine(L"<!> Error: " + ErrorText(error));
-    if (!StartedFromConsole())
+    if (!StartedFromConsole() && !SilentRequested())
         MessageBoxW(nullptr, ErrorText(error).c_str(),
                     (AppOptions.AppFullName + L" Installer").c_str(),
                     MB_OK | MB_ICONERROR | MB_SETFOREGROUND);

@@ -10,6 +10,7 @@
 #include "installer/config.h"
 #include "installer/install_engine.h"
 #include "installer/installer_message.h"
+#include "installer/process_end.h"
 
 namespace installer {
 
@@ -51,8 +52,15 @@ void StartInstall() {
     SetTimer(window, kInstallTimer, 800, nullptr);
 }
 
+// From the installing page's showing until the run has finished, an end of the process
+// would leave the installation half done.
+bool Installing() {
+    return CurrentPage == 7 && InstallRun != TInstallRun::Finished;
+}
+
 void InstallFinished() {
     KillTimer(window, kInstallTimer);
+    FinishInstallation();
     CurrentPage = InstallFailed ? 9 : 8;
     SetStatus(InstallFailed
                   ? L"The installation has failed."
@@ -114,6 +122,9 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (wp == kInstallTimer) InstallTickTimer();
         return 0;
     case WM_CLOSE:
+        // A half-written installation is not left behind: the window stays until the
+        // installation has finished.
+        if (Installing()) return 0;
         // Closing goes through CloseInstaller once, so the title bar honours "-ad" too.
         if (!isClosing) {
             isClosing = true;
@@ -121,6 +132,16 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         }
         DestroyWindow(hwnd);
+        return 0;
+    case WM_QUERYENDSESSION:
+        return Installing() ? FALSE : TRUE;
+    case WM_ENDSESSION:
+        // The session ends anyway (forced): the process is about to be ended, so the
+        // installation is taken back now rather than left half done.
+        if (wp && Installing()) {
+            StopInstallation();
+            EndInstaller();
+        }
         return 0;
     case WM_DESTROY:
         window = nullptr;
@@ -171,6 +192,8 @@ void RunWizard() {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+    // However the window went, a run it left unfinished is taken back.
+    if (InstallRun == TInstallRun::Running) StopInstallation();
 }
 
 } // namespace installer
