@@ -2,11 +2,14 @@
 
 #include <windows.h>
 
+#include <system_error>
+
 #include "installer/config.h"
 #include "installer/folders.h"
 #include "installer/install_engine.h"
 #include "installer/installer_message.h"
 #include "installer/process_end.h"
+#include "installer/test_seams.h"
 #include "installer/wizard.h"
 #include "vel/console.h"
 #include "vel/folders.h"
@@ -52,10 +55,16 @@ std::wstring AbsolutePath(const std::wstring& path) {
     return full;
 }
 
+bool HasParameter(const std::wstring& name) {
+    for (int i = 1; i <= vel::ParameterCount(); ++i)
+        if (vel::GetParameter(i) == name) return true;
+    return false;
+}
+
 [[noreturn]] void ShowHelp() {
     if (StartedFromConsole()) {
         for (const std::wstring& line : vel::SplitString(HelpText, L"\r"))
-            vel::sysconsole::QuickOutput(line);
+            ConsoleLine(line);
         vel::sysconsole::Disconnect();
     } else {
         InstallerMessage(L"Help", HelpText, TMsgButtons::OK);
@@ -113,8 +122,14 @@ void TakeOption(const std::wstring& id, const std::wstring& value) {
 
 [[noreturn]] void RunSilentInstallation() {
     PrepareTempFolder();
-    for (int stage = 1; stage <= 5; ++stage)
+    // Like the wizard, the run stops at the first failed stage: after a refused space check
+    // or a failed extraction nothing more is written.
+    for (int stage = 1; stage <= 5 && !InstallFailed; ++stage)
         RunInstallStage(stage);
+    FinishInstallation();
+    // Nobody is there to press the error page's cleanup: a failed silent run takes back
+    // what it created at once.
+    if (InstallFailed) RemoveInstalledFiles();
     if (AfterFinish == 0) AfterFinish = 1;
     ConsoleLine(InstallFailed ? L"(!) Installation has failed" : L"(!) Installation successfull");
     DoFinishAction();
@@ -147,8 +162,23 @@ bool StartedFromConsole() {
     return fromConsole;
 }
 
+bool SilentRequested() {
+    return HasParameter(L"-silent");
+}
+
+bool ForceRequested() {
+    return HasParameter(L"-force");
+}
+
 void ConsoleLine(const std::wstring& text) {
-    if (StartedFromConsole()) vel::sysconsole::QuickOutput(text);
+    // Once a line could not be written, the reader has gone; the rest is not tried.
+    static bool outputBroken = false;
+    if (outputBroken || !StartedFromConsole()) return;
+    try {
+        vel::sysconsole::QuickOutput(text);
+    } catch (const std::system_error&) {
+        outputBroken = true;
+    }
 }
 
 void ProcessParameters() {
@@ -189,8 +219,15 @@ void ProcessParameters() {
 void RestartAsAdministrator(const std::wstring& extra) {
     std::wstring prefix = extra.empty() ? L"" : extra + L" ";
     std::wstring parameters = prefix + L"-force " + vel::GetAllParameters();
-    vel::UniqueHandle elevated = vel::ShellStartProcess(vel::OwnExecutablePath(), parameters, true);
-    if (!elevated) EndInstaller(ExitCode::SetupCannotStart);
+    vel::UniqueHandle elevated;
+    if (PretendElevationDeclined())
+        SetLastError(ERROR_CANCELLED);
+    else
+        elevated = vel::ShellStartProcess(vel::OwnExecutablePath(), parameters, true);
+    // The user answering no to the elevation prompt declined the installation.
+    if (!elevated)
+        EndInstaller(GetLastError() == ERROR_CANCELLED ? ExitCode::Declined
+                                                       : ExitCode::SetupCannotStart);
     // The elevated copy does the work; a deployment script waiting on this process
     // gets its outcome rather than an early success.
     WaitForSingleObject(elevated.Get(), INFINITE);

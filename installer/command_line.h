@@ -10,8 +10,15 @@ extern const std::wstring HelpText;
 // The installer was started from a command shell (cmd.exe or PowerShell).
 bool StartedFromConsole();
 
+// "-silent" is somewhere on the command line: nothing may then wait for a person, also
+// before the switches are read (the downgrade question, another running copy).
+bool SilentRequested();
+// "-force" is somewhere on the command line.
+bool ForceRequested();
+
 // Writes one status line on the console of the command shell that started the
-// installer; does nothing when the installer was started otherwise.
+// installer; does nothing when the installer was started otherwise. Best effort: output
+// that cannot be written (a script stopped reading) is dropped, never an error.
 void ConsoleLine(const std::wstring& text);
 
 // Reads the switches and adjusts the configuration. Returns when the wizard should

@@ -70,6 +70,9 @@ inline bool SelfDelete = false;
 inline uint8_t AfterFinish =
     0; // 0 nothing, 1 close the installer, 2 start the application and close
 inline bool InstallFailed = false;
+// Where the one installation run of this process is (it happens at most once).
+enum class TInstallRun : uint8_t { NotStarted, Running, Finished, Stopped };
+inline TInstallRun InstallRun = TInstallRun::NotStarted;
 inline int32_t StageCounter = 0;
 inline uint8_t StartPage = 2;
 inline uint8_t CurrentPage = 0;

@@ -12,12 +12,14 @@
 #include "installer/error_text.h"
 #include "installer/file_writer.h"
 #include "installer/folders.h"
+#include "installer/free_space.h"
 #include "installer/install_report.h"
 #include "installer/installed_files.h"
 #include "installer/payload.h"
 #include "installer/test_seams.h"
 #include "installer/uninstall_record.h"
 #include "vel/folders.h"
+#include "vel/kept_files.h"
 #include "vel/paths.h"
 #include "vel/shell.h"
 #include "vel/zip_archive.h"
@@ -31,9 +33,37 @@ namespace {
 // all-users installation runs elevated).
 vel::UniqueHandle ArchiveHandle;
 
-void Remember(const std::vector<std::wstring>& files) {
-    InstallJournal.WrittenFiles.insert(InstallJournal.WrittenFiles.end(), files.begin(),
-                                       files.end());
+void Remember(std::vector<std::wstring>& list, const std::vector<std::wstring>& files) {
+    list.insert(list.end(), files.begin(), files.end());
+}
+
+// Before this run writes a file, its earlier content is kept aside, renamed or (for a
+// file that is then updated from its earlier content) copied; the file is this run's own
+// when there was none.
+enum class Earlier { MoveAside, Copy };
+void KeepEarlier(const std::wstring& file, Earlier how) {
+    vel::TKeptFile kept;
+    const DWORD error =
+        how == Earlier::Copy ? vel::KeepCopy(file, kept) : vel::KeepAside(file, kept);
+    if (error == ERROR_SUCCESS)
+        InstallJournal.KeptFiles.push_back(std::move(kept));
+    else if (error == ERROR_FILE_NOT_FOUND)
+        InstallJournal.CreatedFiles.push_back(file);
+    else
+        throw std::system_error(static_cast<int>(error), std::system_category(),
+                                "Cannot keep the earlier file aside");
+}
+
+// The earlier content of files below the install folder, which the record's size leaves out.
+uint64_t KeptBytes() {
+    uint64_t bytes = 0;
+    for (const vel::TKeptFile& file : InstallJournal.KeptFiles) {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (GetFileAttributesExW(vel::ExtendedLengthPath(file.KeptAs).c_str(),
+                                 GetFileExInfoStandard, &data))
+            bytes += (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    }
+    return bytes;
 }
 
 void Prepare() {
@@ -46,9 +76,8 @@ void Prepare() {
         InstallOptions.InstallPath = InstallOptions.InstallPick == TInstallPick::AllUser
                                          ? InstallOptions.InstallPathAll
                                          : InstallOptions.InstallPathUser;
-    auto created = vel::CreateFolderTree(InstallOptions.InstallPath);
-    InstallJournal.CreatedFolders.insert(InstallJournal.CreatedFolders.end(), created.begin(),
-                                         created.end());
+    CheckFreeSpace(TempFolder, InstallOptions.InstallPath);
+    Remember(InstallJournal.CreatedFolders, vel::CreateFolderTree(InstallOptions.InstallPath));
 }
 
 void Export() {
@@ -63,20 +92,26 @@ void Extract() {
     if (!ArchiveHandle) throw std::runtime_error("The temporary archive is missing");
     vel::ZipArchive archive;
     archive.Open(std::move(ArchiveHandle));
-    vel::ZipExtraction written = archive.ExtractAll(InstallOptions.InstallPath);
+    vel::ZipExtraction written =
+        archive.ExtractAll(InstallOptions.InstallPath, {}, vel::ZipReplaced::Keep);
     archive.Close();
-    Remember(written.CreatedFiles);
-    Remember(written.ReplacedFiles);
-    InstallJournal.CreatedFolders.insert(InstallJournal.CreatedFolders.end(),
-                                         written.CreatedFolders.begin(),
-                                         written.CreatedFolders.end());
+    Remember(InstallJournal.CreatedFiles, written.CreatedFiles);
+    Remember(InstallJournal.CreatedFolders, written.CreatedFolders);
+    auto& kept = InstallJournal.KeptFiles;
+    kept.insert(kept.end(), written.KeptFiles.begin(), written.KeptFiles.end());
 }
 
 void CreateLink(vel::TUserShellFolder where) {
     std::wstring link =
         WithDelimiter(vel::GetUserShellFolder(where)) + AppOptions.AppName + L".lnk";
+    KeepEarlier(link, Earlier::MoveAside);
     vel::CreateShortcut(AppOptions.ExeLocation(), link, AppOptions.AppFullName, L"");
-    if (FileExists(link)) Remember({link});
+    // Shortcut creation reports no failure; an earlier link that was not replaced stays.
+    if (!FileExists(link) && !InstallJournal.KeptFiles.empty() &&
+        InstallJournal.KeptFiles.back().Path == link) {
+        vel::PutBack(InstallJournal.KeptFiles.back());
+        InstallJournal.KeptFiles.pop_back();
+    }
 }
 
 void Write() {
@@ -84,19 +119,22 @@ void Write() {
     DeleteFileW(ArchiveFile().c_str());
     if (InstallOptions.CreateStartMenu) CreateLink(vel::TUserShellFolder::Programs);
     if (InstallOptions.CreateDesktop) CreateLink(vel::TUserShellFolder::Desktop);
+    const std::wstring folder = WithDelimiter(InstallOptions.InstallPath);
     if (InstallOptions.EnableUninstaller) {
-        std::wstring uninstaller = WithDelimiter(InstallOptions.InstallPath) + L"Uninstall.exe";
+        std::wstring uninstaller = folder + L"Uninstall.exe";
+        KeepEarlier(uninstaller, Earlier::MoveAside);
         WritePayloadFile(L"UNINSTALL", uninstaller);
-        Remember({uninstaller});
     }
     if (InstallOptions.AddRecordToRegistry) {
-        WriteRegistryRecord();
+        InstallJournal.EarlierRecord = ReadRegistryRecord();
         InstallJournal.RecordWritten = true;
+        WriteRegistryRecord(KeptBytes());
     }
+    // The report and the list are updated from what an earlier installation left there.
+    KeepEarlier(folder + L"InstallReport.ini", Earlier::Copy);
     WriteInstallReport(InstallOptions.InstallPath);
-    Remember({WithDelimiter(InstallOptions.InstallPath) + L"InstallReport.ini"});
-    std::wstring list = WriteInstalledFilesList(InstallOptions.InstallPath, InstallJournal);
-    Remember({list});
+    KeepEarlier(folder + kInstalledFilesName, Earlier::Copy);
+    WriteInstalledFilesList(InstallOptions.InstallPath, InstallJournal);
 }
 
 void Verify() {
@@ -129,6 +167,7 @@ void RunInstallStage(int stage) {
                                    {L"Write", Write},
                                    {L"Verify", Verify}};
     if (stage < 1 || stage > 5) return;
+    if (InstallRun == TInstallRun::NotStarted) InstallRun = TInstallRun::Running;
     const Stage& current = stages[stage - 1];
     // Every failure of a stage, expected or not, ends up in InstallFailed: a silent run
     // must report it through its console line and exit code, never through an error box.
@@ -152,18 +191,54 @@ int InstallTick(bool& finished) {
     return progress;
 }
 
+std::vector<std::wstring> TInstallJournal::WrittenFiles() const {
+    std::vector<std::wstring> files = CreatedFiles;
+    for (const vel::TKeptFile& file : KeptFiles)
+        files.push_back(file.Path);
+    return files;
+}
+
+void FinishInstallation() {
+    InstallRun = TInstallRun::Finished;
+    ArchiveHandle.Reset();
+    if (!InstallFailed) {
+        vel::DiscardAll(InstallJournal.KeptFiles);
+        InstallJournal.KeptFiles.clear();
+        return;
+    }
+    if (!vel::PutBackAll(InstallJournal.KeptFiles))
+        ConsoleLine(L"<!> Some earlier files could not be put back; they wait beside their "
+                    L"names, ending in \".old\".");
+    InstallJournal.KeptFiles.clear();
+    if (InstallJournal.RecordWritten) {
+        if (InstallJournal.EarlierRecord)
+            RestoreRegistryRecord(*InstallJournal.EarlierRecord);
+        else
+            DeleteRegistryRecord();
+        InstallJournal.RecordWritten = false;
+    }
+}
+
 void RemoveInstalledFiles() {
     ArchiveHandle.Reset();
     DeleteFileW(ArchiveFile().c_str());
-    for (const std::wstring& file : InstallJournal.WrittenFiles)
-        DeleteFileW(vel::ExtendedLengthPath(file).c_str());
+    for (auto file = InstallJournal.CreatedFiles.rbegin();
+         file != InstallJournal.CreatedFiles.rend(); ++file)
+        DeleteFileW(vel::ExtendedLengthPath(*file).c_str());
     // Innermost first; a folder that still holds anything (files that were there
     // before, or that the user put there) stays.
     for (auto it = InstallJournal.CreatedFolders.rbegin();
          it != InstallJournal.CreatedFolders.rend(); ++it)
-        RemoveDirectoryW(it->c_str());
-    DeleteRegistryRecord();
+        RemoveDirectoryW(vel::ExtendedLengthPath(*it).c_str());
+    if (InstallJournal.RecordWritten && !InstallJournal.EarlierRecord) DeleteRegistryRecord();
     InstallJournal = {};
+}
+
+void StopInstallation() {
+    InstallFailed = true;
+    FinishInstallation();
+    RemoveInstalledFiles();
+    InstallRun = TInstallRun::Stopped;
 }
 
 } // namespace installer

@@ -61,7 +61,7 @@ std::wstring WriteInstalledFilesList(const std::wstring& installFolder,
     for (const std::wstring& folder : journal.CreatedFolders)
         if (auto relative = Inside(installFolder, folder); !relative.empty())
             entries.push_back({L'D', relative});
-    for (const std::wstring& file : journal.WrittenFiles)
+    for (const std::wstring& file : journal.WrittenFiles())
         if (auto relative = Inside(installFolder, file); !relative.empty())
             entries.push_back({L'F', relative});
     entries.push_back({L'F', kInstalledFilesName});

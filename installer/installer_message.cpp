@@ -1,5 +1,6 @@
 #include "installer/installer_message.h"
 
+#include "installer/command_line.h"
 #include "installer/wizard.h"
 #include "lyra/dialog.h"
 
@@ -18,6 +19,12 @@ void AnswerMessagesWith(TMessageAnswer answer) {
 
 int InstallerMessage(const std::wstring& title, const std::wstring& text, TMsgButtons buttons) {
     if (Answer()) return Answer()(title, text, buttons);
+    // A silent run never waits for a person: the text becomes a console line, and a
+    // question is answered no, so nothing happens that nobody agreed to.
+    if (SilentRequested()) {
+        ConsoleLine(L"(!) " + text);
+        return buttons == TMsgButtons::YesNo ? kResultNo : kResultOK;
+    }
     TInstaller* wizard = VisibleWizard();
     lyra::LyDialog dialog(wizard);
     dialog.Title = title;

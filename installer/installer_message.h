@@ -14,7 +14,8 @@ constexpr int kResultNo = 7;
 
 // Shows a modal message with a title, a text and a button set and returns the button
 // pressed. The wizard window is its parent when that window exists and is visible.
-// Usable before any window exists.
+// Usable before any window exists. In a silent run nothing is shown: the text goes to
+// the console as an information line and a question is answered No.
 int InstallerMessage(const std::wstring& title, const std::wstring& text, TMsgButtons buttons);
 
 // Tests that run the installer's logic inside their own process answer the messages

@@ -13,30 +13,30 @@
 #include "installer/process_end.h"
 #include "installer/test_seams.h"
 #include "installer/wizard.h"
+#include "lyra/theme_manager.h"
 #include "vel/parameters.h"
 #include "vel/shell.h"
 
 namespace installer {
 namespace {
 
-// A second copy goes on only when "-force" is among its parameters.
+// A second copy goes on only when "-force" is among its parameters; otherwise it could
+// not start (a silent one says so on the console and ends at once).
 void GuardSingleInstance() {
     if (!vel::HasOtherInstance()) return;
-    for (int i = 1; i <= vel::ParameterCount(); ++i) {
-        if (vel::GetParameter(i) == L"-force") {
-            ForceMode = true;
-            return;
-        }
+    if (ForceRequested()) {
+        ForceMode = true;
+        return;
     }
     InstallerMessage(L"Program is already running",
                      L"A instance of the installer is already running.", TMsgButtons::OK);
-    EndInstaller(ExitCode::Success);
+    EndInstaller(ExitCode::SetupCannotStart);
 }
 
 // Errors that escape the start-up: on the console for a shell, in a message otherwise.
 [[noreturn]] void ReportStartupError(const std::exception& error) {
     ConsoleLine(L"<!> Error: " + ErrorText(error));
-    if (!StartedFromConsole()) {
+    if (!StartedFromConsole() && !SilentRequested()) {
         try {
             InstallerMessage(AppOptions.AppFullName + L" Installer", ErrorText(error),
                              TMsgButtons::OK);
@@ -51,6 +51,8 @@ void GuardSingleInstance() {
 }
 
 void Run() {
+    // The theme and accent are known before the guard's message or any window appears.
+    lyra::StartThemeManager();
     bool standardUser = PretendStandardUser();
     IsAdmin = !standardUser && vel::IsAdministrator();
     GuardSingleInstance();

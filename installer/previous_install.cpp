@@ -31,18 +31,29 @@ void AskAboutDowngrade(const std::wstring& displayVersion) {
         return;
     }
     if (!PreviousInstall.Version.NewerThan(AppOptions.ProgramVersion) || ForceMode) return;
+    // A silent run has no one to ask; "-force" is its way of saying yes beforehand.
+    if (SilentRequested() && ForceRequested()) return;
     int answer = InstallerMessage(
         L"Installed version is newer",
         L"The version of this application you are installing is older than the present "
         L"version on this computer. Continue anyways?",
         TMsgButtons::YesNo);
-    if (answer == kResultNo) EndInstaller(ExitCode::Success);
+    if (answer == kResultNo) EndInstaller(ExitCode::Declined);
+}
+
+// The registry's own error route shows a message box; a silent run reports on the
+// console instead and goes on.
+void RouteRegistryErrors(vel::TWinRegistry& registry) {
+    if (!SilentRequested()) return;
+    registry.SetOnRaiseError(
+        [](vel::TRegistryError error) { ConsoleLine(L"<!> " + vel::RegistryErrorMessage(error)); });
 }
 
 } // namespace
 
 void CheckPreviousInstall() {
     vel::TWinRegistry registry;
+    RouteRegistryErrors(registry);
     PreviousInstall.Exists = false;
     if (InstallOptions.InstallSupport != TInstallSupport::ThisUser) {
         PreviousInstall.Exists = registry.KeyExists(RecordKey(TInstallSupport::AllUser));

@@ -9,6 +9,15 @@
 namespace installer {
 
 ExitCode OutcomeExitCode() {
+    switch (InstallRun) {
+    case TInstallRun::NotStarted:
+        return ExitCode::Declined;
+    case TInstallRun::Running:
+    case TInstallRun::Stopped:
+        return ExitCode::InstallationStopped;
+    case TInstallRun::Finished:
+        break;
+    }
     return InstallFailed ? ExitCode::InstallationFailed : ExitCode::Success;
 }
 

@@ -39,6 +39,10 @@ bool PretendStandardUser() {
     return true;
 }
 
+bool PretendElevationDeclined() {
+    return Environment(L"QUILLPAD_SETUP_DECLINE_ELEVATION") == L"1";
+}
+
 void TraceCommandLine() {
     AppendLine(L"QUILLPAD_SETUP_TRACE", GetCommandLineW());
 }

@@ -9,6 +9,10 @@ namespace installer {
 // elevated restart of this installer runs as the administrator it asked to be.
 bool PretendStandardUser();
 
+// QUILLPAD_SETUP_DECLINE_ELEVATION=1: the elevation prompt is answered no (Wine shows
+// none and always elevates).
+bool PretendElevationDeclined();
+
 // QUILLPAD_SETUP_TRACE=<file>: append this process's command line to that file, so a
 // test can observe the parameters of a restarted installer.
 void TraceCommandLine();

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <system_error>
 
@@ -56,14 +57,15 @@ std::wstring InstallDateToday() {
 
 } // namespace
 
-void WriteRegistryRecord() {
+void WriteRegistryRecord(uint64_t notCounted) {
     const TAppOptions& app = AppOptions;
     const TInstallOptions& install = InstallOptions;
     RecordKey key;
     key.Write(L"DisplayIcon", app.ExeLocation());
     key.Write(L"DisplayName", app.AppFullName);
     key.Write(L"DisplayVersion", app.ProgramVersion.ToString());
-    key.Write(L"EstimatedSize", static_cast<DWORD>(vel::GetFolderSize(install.InstallPath) / 1024));
+    const uint64_t size = vel::GetFolderSize(install.InstallPath);
+    key.Write(L"EstimatedSize", static_cast<DWORD>((size - std::min(size, notCounted)) / 1024));
     key.Write(L"InstallLocation", install.InstallPath);
     key.Write(L"NoModify", DWORD{1});
     key.Write(L"NoRepair", DWORD{1});
@@ -78,6 +80,50 @@ void WriteRegistryRecord() {
     if (install.EnableUninstaller)
         key.Write(L"QuietUninstallString",
                   L"\"" + WithDelimiter(install.InstallPath) + L"Uninstall.exe\" -silent");
+}
+
+std::optional<TRecordValues> ReadRegistryRecord() {
+    HKEY hive = vel::TWinRegistry::StringToHive(InstallOptions.RegistryHIVE, HKEY_CURRENT_USER);
+    vel::UniqueKey record;
+    if (InstallOptions.RegistryRecord.empty() ||
+        vel::OpenRegKey(hive, InstallOptions.RegistryRecord, KEY_READ | KEY_WOW64_64KEY, record) !=
+            ERROR_SUCCESS)
+        return std::nullopt;
+    TRecordValues values;
+    for (DWORD index = 0;; ++index) {
+        wchar_t name[16384];
+        DWORD nameLength = static_cast<DWORD>(std::size(name)), type = REG_NONE, size = 0;
+        if (RegEnumValueW(record.Get(), index, name, &nameLength, nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS)
+            break;
+        TRecordValue value{std::wstring(name, nameLength), type, std::vector<BYTE>(size)};
+        if (RegQueryValueExW(record.Get(), value.Name.c_str(), nullptr, nullptr, value.Data.data(),
+                             &size) == ERROR_SUCCESS) {
+            value.Data.resize(size);
+            values.push_back(std::move(value));
+        }
+    }
+    return values;
+}
+
+void RestoreRegistryRecord(const TRecordValues& values) {
+    HKEY hive = vel::TWinRegistry::StringToHive(InstallOptions.RegistryHIVE, HKEY_CURRENT_USER);
+    vel::UniqueKey record;
+    if (vel::CreateRegKey(hive, InstallOptions.RegistryRecord, kRecordAccess, record) !=
+        ERROR_SUCCESS)
+        return;
+    // Only the values: sub-keys that someone else keeps below the record stay as they are.
+    for (;;) {
+        wchar_t name[16384];
+        DWORD nameLength = static_cast<DWORD>(std::size(name));
+        if (RegEnumValueW(record.Get(), 0, name, &nameLength, nullptr, nullptr, nullptr, nullptr) !=
+                ERROR_SUCCESS ||
+            RegDeleteValueW(record.Get(), name) != ERROR_SUCCESS)
+            break;
+    }
+    for (const TRecordValue& value : values)
+        RegSetValueExW(record.Get(), value.Name.c_str(), 0, value.Type, value.Data.data(),
+                       static_cast<DWORD>(value.Data.size()));
 }
 
 void DeleteRegistryRecord() {

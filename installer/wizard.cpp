@@ -5,6 +5,7 @@
 #include "installer/config.h"
 #include "installer/install_engine.h"
 #include "installer/installer_message.h"
+#include "installer/process_end.h"
 #include "lyra/button.h"
 #include "lyra/check_box.h"
 #include "lyra/class_names.h"
@@ -309,9 +310,13 @@ void TInstaller::ThemeChange(toolkit::Component*, lyra::LyThemeType, bool DarkTh
     InfoTextColor = DarkTheme ? 0xFFFFFF : 0;
 }
 
+bool TInstaller::Installing() const {
+    return CurrentPage == 7 && InstallRun != TInstallRun::Finished;
+}
+
 void TInstaller::FormCloseQuery(toolkit::Component*, bool& CanClose) {
-    // A run that is writing the installation finishes first: its timer is on until then.
-    if (InstallTick->Enabled()) {
+    // A half-written installation is not left behind: the window stays until it finished.
+    if (Installing()) {
         CanClose = false;
         return;
     }
@@ -319,6 +324,23 @@ void TInstaller::FormCloseQuery(toolkit::Component*, bool& CanClose) {
     IsClosing = true;
     CanClose = false;
     CloseInstaller();
+}
+
+LRESULT TInstaller::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_QUERYENDSESSION:
+        return Installing() ? FALSE : TRUE;
+    case WM_ENDSESSION:
+        // The session ends anyway (forced): the process is about to be ended, so the
+        // installation is taken back now rather than left half done.
+        if (wParam && Installing()) {
+            StopInstallation();
+            EndInstaller();
+        }
+        return 0;
+    default:
+        return LyForm::WndProc(message, wParam, lParam);
+    }
 }
 
 void TInstaller::StartInstall() {
@@ -336,6 +358,7 @@ void TInstaller::InstallTickTimer(toolkit::Component*) {
 
 void TInstaller::InstallFinished() {
     InstallTick->SetEnabled(false);
+    FinishInstallation();
     if (Visible()) ShowPage(InstallFailed ? 9 : 8);
     DoFinishAction();
 }
@@ -368,6 +391,8 @@ void RunWizard() {
     application.SetTitle(AppOptions.AppFullName);
     wizard = application.CreateForm<TInstaller>();
     application.Run();
+    // However the window went, a run it left unfinished is taken back.
+    if (InstallRun == TInstallRun::Running) StopInstallation();
 }
 
 } // namespace installer

@@ -40,7 +40,12 @@ class TInstaller : public lyra::LyForm {
     // the closing steps (CloseInstaller) already.
     void CloseWithoutQuestions();
 
+  protected:
+    LRESULT WndProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
   private:
+    // From the installing page's showing until the run has finished.
+    bool Installing() const;
     void FormCreate(toolkit::Component* Sender);
     void FormCloseQuery(toolkit::Component* Sender, bool& CanClose);
     void NavClicker(toolkit::Component* Sender);

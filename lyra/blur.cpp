@@ -24,11 +24,12 @@ GaussianKernel MakeGaussianKernel(double radius) {
     for (auto& weight : w)
         weight = float(weight / sum);
 
-    // Drop the outer weights while together they stay below one 510th.
+    // Drop pairs of outer weights while the tail dropped so far is below one 510th; the pair
+    // that carries it past goes too, which shortens the kernel a step and is renormalised away.
     constexpr double granularity = 1.0 / (2 * 255);
     double tail = 0;
     int size = max;
-    while (tail + 2 * w[size + max] < granularity && size > 1) {
+    while (tail < granularity && size > 1) {
         tail += 2 * w[size + max];
         --size;
     }

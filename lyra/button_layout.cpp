@@ -117,13 +117,30 @@ void PlaceStacked(const LyButtonLayoutInput& Input, int IconSize, LyButtonLayout
     Layout.ImageRect.right = Layout.ImageRect.left + IconSize;
 }
 
+// The caption area, widened for a text that is wider than it: a word too wide for its
+// rectangle would be wrapped onto a second line, below the middle, and cut at both ends. The
+// text may take the padding up to the shape's line and up to the chevron's column.
+RECT TextRoom(const LyButtonLayoutInput& Input, const LyButtonLayout& Layout, int lineInset) {
+    RECT room = Layout.CaptionRect;
+    const int width = std::max(WidthOf(room), 0);
+    const int leftmost = int(Input.DrawRect.left) + lineInset;
+    const int rightmost =
+        Input.Indicator ? int(Layout.IndicatorRect.left) : int(Input.DrawRect.right) - lineInset;
+    if (Input.TextWidth <= width || rightmost - leftmost <= width) return room;
+    const int left = std::max(leftmost, int(room.left) - (Input.TextWidth - width) / 2);
+    room.right = std::min(rightmost, left + Input.TextWidth);
+    room.left = std::max(leftmost, int(room.right) - Input.TextWidth);
+    return room;
+}
+
 } // namespace
 
 LyButtonLayout ComputeButtonLayout(const LyButtonLayoutInput& Input) {
     LyButtonLayout layout;
     layout.DrawRect = Input.DrawRect;
     layout.CaptionRect = Input.DrawRect;
-    const int inset = Input.Margin + int(std::lround(Input.LineWidth)) + 5;
+    const int lineInset = Input.Margin + int(std::lround(Input.LineWidth));
+    const int inset = lineInset + 5;
     InflateRect(&layout.CaptionRect, -inset, -inset);
 
     if (Input.Indicator) {
@@ -135,7 +152,7 @@ LyButtonLayout ComputeButtonLayout(const LyButtonLayoutInput& Input) {
 
     if (!Input.IconShown) {
         // Without an icon the text always wraps and sits in the middle of the height.
-        layout.TheTextRect = layout.CaptionRect;
+        layout.TheTextRect = TextRoom(Input, layout, lineInset);
         layout.TextDrawFlags = {LyTextFlag::WordWrap, LyTextFlag::VerticalCenter,
                                 HorizontalFlag(Input.Horizontal)};
         return layout;

@@ -8,8 +8,8 @@ namespace lyra {
 
 std::vector<RECT> GetDrawModeRects(const RECT& rect, int graphicWidth, int graphicHeight,
                                    LyDrawMode mode, int inset) {
-    std::vector<RECT> rects =
-        vel::GetDrawModeRects(rect, graphicWidth, graphicHeight, vel::TDrawMode(mode));
+    std::vector<RECT> rects = vel::GetDrawModeRects(
+        rect, graphicWidth, graphicHeight, vel::TDrawMode(mode), vel::TPlacementRule::Framework);
     for (RECT& placed : rects)
         placed = {placed.left + inset, placed.top + inset, placed.right - inset,
                   placed.bottom - inset};

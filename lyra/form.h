@@ -47,6 +47,10 @@ class LyForm : public toolkit::Form, public LyControl {
     // The panel shown in the title bar; null when the title bar is not used.
     toolkit::TitleBarPanel* TitlebarPanel() const { return TTlCtrl; }
     LySmokeOverlay& SmokeOverlay() { return *Smoke; }
+    // The theme cross-fade and the overlay's fade-out while they exist, so their steps can be
+    // followed through their callbacks; null otherwise.
+    TIntAni* ThemeFade() const { return ThemeAnimation.get(); }
+    TIntAni* SmokeFade() const { return SmokeAnimation.get(); }
 
     bool IsResizable() const;
     // The height of the last title-bar panel among the child controls; 0 without one.

@@ -1,5 +1,6 @@
 #include "lyra/panel.h"
 
+#include "lyra/colors.h"
 #include "lyra/gdi_shapes.h"
 #include "vel/gdiplus_session.h"
 #include "lyra/theme_manager.h"
@@ -53,7 +54,7 @@ RECT LyPanel::AccentLineRect() const {
 void LyPanel::DrawAccentLine() {
     if (!FAccentLine) return;
     vel::EnsureGdiplus();
-    const Gdiplus::SolidBrush brush(Gdiplus::Color(MakeGPColor(FDrawColors->Accent)));
+    const Gdiplus::SolidBrush brush(Gdiplus::Color(MakeGPColor(ResolveColor(FDrawColors->Accent))));
     GDIRoundRect(Canvas(), TRoundRect(AccentLineRect(), 8), &brush, nullptr);
 }
 

@@ -19,29 +19,49 @@ class LyProgress::ValueSlide : public toolkit::Thread {
     explicit ValueSlide(LyProgress& control) : FControl(control), FTarget(control.FValue) {
         SetPriority(toolkit::ThreadPriority::Lowest);
     }
+    // The bar shows the last value set and the worker is on its way out.
+    bool AtRest() const { return FAtRest; }
 
   protected:
     void Execute() override {
         LyProgress& c = FControl;
-        while (c.FProgressPos < 25 && !Terminated()) {
-            c.FValueAdd = float(25 - c.FProgressPos) / 25 * c.FValueAddMax;
-            if (!SynchronizeOwn([&c] { c.Relayout(); })) return;
-            ++c.FProgressPos;
-            Sleep(10);
-            if (const float value = c.FValue; value != FTarget) {
-                const float from = FTarget;
-                FTarget = value;
-                c.FValueAdd = c.FValueAddMax = from - FTarget;
-                c.FProgressPos = 0;
+        while (!Terminated()) {
+            while (c.FProgressPos < 25 && !Terminated()) {
+                c.FValueAdd = float(25 - c.FProgressPos) / 25 * c.FValueAddMax;
+                if (!SynchronizeOwn([&c] { c.Relayout(); })) return;
+                ++c.FProgressPos;
+                Sleep(10);
+                (void)Retarget();
             }
+            if (!SynchronizeOwn([this] { Settle(); }) || FAtRest) return;
         }
-        c.FValueAdd = 0;
-        (void)SynchronizeOwn([&c] { c.Relayout(); });
     }
 
   private:
+    // Turns the slide toward a Value set since the last look, from the previous target.
+    bool Retarget() {
+        LyProgress& c = FControl;
+        const float value = c.FValue;
+        if (value == FTarget) return false;
+        const float from = FTarget;
+        FTarget = value;
+        c.FValueAdd = c.FValueAddMax = from - FTarget;
+        c.FProgressPos = 0;
+        return true;
+    }
+    // The last step, on the window thread. A value set up to its end (even by its own
+    // repaint) still turns the slide; once at rest Sliding() is false, so the next value
+    // starts a new slide and none is lost while this worker winds down.
+    void Settle() {
+        const bool turned = Retarget();
+        if (!turned) FControl.FValueAdd = 0;
+        FControl.Relayout();
+        FAtRest = !turned && !Retarget();
+    }
+
     LyProgress& FControl;
     float FTarget;
+    bool FAtRest = false; // written on the window thread, read by the worker after Settle
 };
 
 // Runs the indeterminate segment across the track: a third of the width, then 1 / 2.2 of it,
@@ -167,7 +187,7 @@ void LyProgress::Reset() {
 }
 
 bool LyProgress::Sliding() const {
-    return FProgressThread && !FProgressThread->Finished();
+    return FProgressThread && !FProgressThread->AtRest() && !FProgressThread->Finished();
 }
 
 bool LyProgress::SegmentRunning() const {

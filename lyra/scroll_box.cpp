@@ -20,7 +20,10 @@ int Sign(int value) {
 
 } // namespace
 
-LyScrollBoxScrollBar::LyScrollBoxScrollBar(toolkit::Component* AOwner) : LyScrollbar(AOwner) {}
+LyScrollBoxScrollBar::LyScrollBoxScrollBar(toolkit::Component* AOwner) : LyScrollbar(AOwner) {
+    // Tab goes through the box's content, not to its bars (nor does a focus line show on them).
+    SetTabStop(false);
+}
 
 void LyScrollBoxScrollBar::UpdateRange() {
     auto* box = dynamic_cast<LyScrollBox*>(Parent());
@@ -41,9 +44,8 @@ void LyScrollBoxScrollBar::UpdateRange() {
         const toolkit::AnchorSet anchors = child->Anchors();
         const int childStart = vertical ? child->Top() : child->Left();
         const int childLength = vertical ? child->Height() : child->Width();
-        if (child->Align() == before ||
-            (child->Align() == toolkit::AlignKind::None && anchors.Contains(start) &&
-             !anchors.Contains(end)))
+        if (child->Align() == before || (child->Align() == toolkit::AlignKind::None &&
+                                         anchors.Contains(start) && !anchors.Contains(end)))
             reach = std::max(reach, Position() + childStart + childLength + extend);
         else if (child->Align() == after)
             stacked += childLength;
@@ -63,11 +65,7 @@ LyScrollBox::LyScrollBox(toolkit::Component* AOwner)
     FAnim->SetEnabled(false);
     FAnim->SetInterval(WheelInterval);
     FAnim->OnTimer = [this](toolkit::Component*) { WheelTick(); };
-    SetBorderStyle(toolkit::FrameStyle::None);
-    // The framework's bars stand in for the system's.
-    VertScrollBar().SetVisible(false);
-    HorzScrollBar().SetVisible(false);
-
+    // The bars come first: every layout from here on measures and places them.
     FScrollBarVert = new LyScrollBoxScrollBar(this);
     FScrollBarHorz = new LyScrollBoxScrollBar(this);
     FScrollBarHorz->SetOrientation(LyOrientation::Horizontal);
@@ -77,14 +75,18 @@ LyScrollBox::LyScrollBox(toolkit::Component* AOwner)
         bar->SetMax(0);
         bar->SetVisible(false);
         bar->OnChange = [this, bar](toolkit::Component*) { BarChanged(*bar); };
-        bar->SetParent(this);
     }
-    // Only now: laying out reads the bars.
+    FScrollBarVert->SetParent(this);
+    FScrollBarHorz->SetParent(this);
     SetBounds(Left(), Top(), 200, 150);
+    SetBorderStyle(toolkit::FrameStyle::None);
+    // The framework's bars stand in for the system's.
+    VertScrollBar().SetVisible(false);
+    HorzScrollBar().SetVisible(false);
 
     PublishObject(L"CustomColors", *FCustomColors);
-    PublishEnum(L"BackgroundColor", &LyScrollBox::BackgroundColor,
-                &LyScrollBox::SetBackgroundColor, LyBackgroundColorNames());
+    PublishEnum(L"BackgroundColor", &LyScrollBox::BackgroundColor, &LyScrollBox::SetBackgroundColor,
+                LyBackgroundColorNames());
     Publish(L"ScrollExtendX", &LyScrollBox::ScrollExtendX, &LyScrollBox::SetScrollExtendX);
     Publish(L"ScrollExtendY", &LyScrollBox::ScrollExtendY, &LyScrollBox::SetScrollExtendY);
     Publish(L"ScrollbarEnableVertical", &LyScrollBox::ScrollbarEnableVertical,
@@ -95,8 +97,8 @@ LyScrollBox::LyScrollBox(toolkit::Component* AOwner)
     PublishObject(L"ScrollBarVert", *FScrollBarVert);
     PublishObject(L"ScrollBarHorz", *FScrollBarHorz);
 
-    UpdateColors();
-    PlaceBars();
+    // The bars took their colours from the box before it had any.
+    UpdateTheme(false);
 }
 
 LyScrollBox::~LyScrollBox() {
@@ -164,7 +166,8 @@ void LyScrollBox::UpdateTheme(bool UpdateChildren) {
     Invalidate();
     if (!UpdateChildren) return;
     for (int index = 0; index < ControlCount(); ++index)
-        if (auto* child = dynamic_cast<LyControl*>(Controls(index)); child && !IsBar(Controls(index)))
+        if (auto* child = dynamic_cast<LyControl*>(Controls(index));
+            child && !IsBar(Controls(index)))
             child->UpdateTheme(UpdateChildren);
 }
 
@@ -177,6 +180,7 @@ void LyScrollBox::Loaded() {
 }
 
 void LyScrollBox::PlaceBars() {
+    const bool arranging = std::exchange(FArranging, true);
     const int width = ClientWidth(), height = ClientHeight();
     LyScrollBoxScrollBar& vertical = *FScrollBarVert;
     LyScrollBoxScrollBar& horizontal = *FScrollBarHorz;
@@ -185,10 +189,10 @@ void LyScrollBox::PlaceBars() {
     vertical.SetBounds(width - vertical.Width(), 0, vertical.Width(), height);
     const int beside = vertical.Visible() ? vertical.Width() : 0;
     horizontal.SetBounds(0, height - horizontal.Height(), width - beside, horizontal.Height());
+    FArranging = arranging;
 }
 
 void LyScrollBox::AlignControls(RECT) {
-    if (!FScrollBarVert || !FScrollBarHorz) return; // the bars are still being made
     const bool arranging = std::exchange(FArranging, true);
     FScrollBarVert->UpdateRange();
     FScrollBarHorz->UpdateRange();
@@ -201,15 +205,14 @@ void LyScrollBox::AlignControls(RECT) {
 }
 
 void LyScrollBox::AdjustClientRect(RECT& Rect) const {
-    if (!FScrollBarVert || !FScrollBarHorz) return; // the bars are still being made
     // The bars' ranges count the content from the visible length each bar leaves the other.
     const int visibleWidth = Rect.right - (FScrollBarVert->Visible() ? FScrollBarVert->Width() : 0);
     const int visibleHeight =
         Rect.bottom - (FScrollBarHorz->Visible() ? FScrollBarHorz->Height() : 0);
-    const int width = std::max<std::int64_t>(
-        visibleWidth, FScrollBarHorz->Max() + Rect.right - FScrollBarVert->Width());
-    const int height = std::max<std::int64_t>(
-        visibleHeight, FScrollBarVert->Max() + Rect.bottom - FScrollBarHorz->Height());
+    const int width = std::max<std::int64_t>(visibleWidth, FScrollBarHorz->Max() + Rect.right -
+                                                               FScrollBarVert->Width());
+    const int height = std::max<std::int64_t>(visibleHeight, FScrollBarVert->Max() + Rect.bottom -
+                                                                 FScrollBarHorz->Height());
     Rect = {-FPosX, -FPosY, -FPosX + width, -FPosY + height};
 }
 
@@ -217,8 +220,8 @@ void LyScrollBox::ControlsChanged() {
     toolkit::ScrollBox::ControlsChanged();
     if (FArranging || Loading() || Destroying()) return;
     // A child came, went or moved: the ranges follow, and the bars stay above the content.
-    if (ControlCount() >= 2 && !(IsBar(Controls(ControlCount() - 1)) &&
-                                 IsBar(Controls(ControlCount() - 2)))) {
+    if (ControlCount() >= 2 &&
+        !(IsBar(Controls(ControlCount() - 1)) && IsBar(Controls(ControlCount() - 2)))) {
         const bool arranging = std::exchange(FArranging, true);
         FScrollBarVert->BringToFront();
         FScrollBarHorz->BringToFront();
@@ -253,10 +256,12 @@ bool LyScrollBox::MouseWheel(toolkit::ShiftState Shift, int Delta, POINT MousePo
     if (OnMouseWheel) OnMouseWheel(this, Shift, Delta, MousePos, handled);
     if (handled) return true;
     const bool shift = Shift.Contains(toolkit::ShiftKey::Shift);
-    const bool other = Shift.Contains(toolkit::ShiftKey::Ctrl) || Shift.Contains(toolkit::ShiftKey::Alt);
+    const bool other =
+        Shift.Contains(toolkit::ShiftKey::Ctrl) || Shift.Contains(toolkit::ShiftKey::Alt);
     LyScrollBoxScrollBar* bar = nullptr;
     if (AutoScroll() && !other) {
-        const bool verticalShown = FScrollBarVert->Visible(), horizontalShown = FScrollBarHorz->Visible();
+        const bool verticalShown = FScrollBarVert->Visible(),
+                   horizontalShown = FScrollBarHorz->Visible();
         bool vertical = !shift;
         if (vertical && !verticalShown && horizontalShown) vertical = false;
         if (!vertical && !horizontalShown && verticalShown) vertical = true;
@@ -283,10 +288,12 @@ void LyScrollBox::WheelTick() {
         FScrollBarVert->SetPosition(FScrollBarVert->Position() + restY);
         return;
     }
-    for (auto [bar, pending] : {std::pair{FScrollBarHorz, &FAnimX}, std::pair{FScrollBarVert, &FAnimY}}) {
+    for (auto [bar, pending] :
+         {std::pair{FScrollBarHorz, &FAnimX}, std::pair{FScrollBarVert, &FAnimY}}) {
         if (*pending == 0) continue;
         // At the end it is heading for, the rest of the turn is dropped.
-        const bool atEnd = *pending < 0 ? bar->Position() <= bar->Min() : bar->Position() >= bar->Max();
+        const bool atEnd =
+            *pending < 0 ? bar->Position() <= bar->Min() : bar->Position() >= bar->Max();
         if (atEnd) {
             *pending = 0;
             continue;

@@ -51,8 +51,8 @@ int ThumbLength(int TrackLength, std::int64_t Range, int PageSize, int CustomSiz
     if (Range < PageSize) return TrackLength;
     int length = DefaultThumb;
     if (PageSize >= 2)
-        length = std::max(MinimumThumb,
-                          int(double(PageSize) / double(Range) * double(TrackLength)));
+        length =
+            std::max(MinimumThumb, int(double(PageSize) / double(Range) * double(TrackLength)));
     return std::min(length, TrackLength);
 }
 
@@ -241,8 +241,7 @@ void LyScrollbar::UpdateRects() {
     SliderRect = Transposed(thumb, vertical);
     FRoundness = thickness / 2;
 
-    if (FAutoMinimise && Interaction() == LyControlState::None && !FMinimised &&
-        !FPressInitiated)
+    if (FAutoMinimise && Interaction() == LyControlState::None && !FMinimised && !FPressInitiated)
         ApplyMinimised(true, false);
     ApplyMinimised(FMinimised, false);
 }
@@ -330,8 +329,9 @@ void LyScrollbar::ScaleChanged(float Scaling) {
 }
 
 void LyScrollbar::Resize() {
+    // Laid out first: the base's redraw then shows the new layout.
+    UpdateRects();
     LyWindowsControl::Resize();
-    Relayout();
 }
 
 void LyScrollbar::DragTo(int Offset) {
@@ -361,8 +361,7 @@ void LyScrollbar::MouseMove(toolkit::ShiftState Shift, int X, int Y) {
     Invalidate();
 }
 
-void LyScrollbar::MouseDown(toolkit::MouseButton Button, toolkit::ShiftState Shift, int X,
-                            int Y) {
+void LyScrollbar::MouseDown(toolkit::MouseButton Button, toolkit::ShiftState Shift, int X, int Y) {
     LyWindowsControl::MouseDown(Button, Shift, X, Y);
     if (Button != toolkit::MouseButton::Left) return;
     MouseMove(Shift, X, Y);
@@ -382,8 +381,7 @@ void LyScrollbar::MouseUp(toolkit::MouseButton Button, toolkit::ShiftState Shift
     FPressInitiated = false;
     FRepeater->SetEnabled(false);
     // Released off the bar: the mouse left it meanwhile, so it rests again.
-    if (toolkit::Application::Instance().MouseControl() != this)
-        SetState(LyControlState::None);
+    if (toolkit::Application::Instance().MouseControl() != this) SetState(LyControlState::None);
     if (FEnableButtons) Invalidate();
 }
 

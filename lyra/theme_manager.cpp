@@ -128,6 +128,10 @@ LyThemeManager& ThemeManager() {
     return manager;
 }
 
+void StartThemeManager() {
+    ThemeManager();
+}
+
 TColor GetThemeColor(const LyColorSets& Colors, LyColorKind Kind) {
     return Colors.ThemeColor(ThemeManager().DarkTheme(), Kind);
 }

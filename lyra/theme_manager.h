@@ -119,6 +119,9 @@ class LyThemeManager {
 
 // The process-wide manager, made on first use and kept until the program ends.
 LyThemeManager& ThemeManager();
+// Makes the manager now, so that it has read the system's theme and accent before anything
+// is shown; programs call it first thing.
+void StartThemeManager();
 
 // The colour of that kind from the dark or light half of Colors, as the theme in force says.
 TColor GetThemeColor(const LyColorSets& Colors, LyColorKind Kind);

@@ -34,8 +34,18 @@ rm -rf "$work" "$prefix"
 mkdir -p "$work" "$prefix"
 cd "$work"
 echo "build-deps: fetching Debian sources" >&2
-apt-get source -qq libpng1.6 giflib libjpeg-turbo >/dev/null 2>&1 ||
-  { echo "build-deps: apt-get source failed" >&2; exit 1; }
+# A mirror that drops a connection now and then should not fail the whole build.
+fetched=0
+for attempt in 1 2 3; do
+  if apt-get source -qq libpng1.6 giflib libjpeg-turbo >"$work/fetch.log" 2>&1; then
+    fetched=1
+    break
+  fi
+  echo "build-deps: apt-get source failed (attempt $attempt of 3)" >&2
+  rm -rf "$work"/libpng1.6-* "$work"/giflib-* "$work"/libjpeg-turbo-* "$work"/*.dsc "$work"/*.tar.* "$work"/*.diff.*
+  sleep 5
+done
+[ $fetched -eq 1 ] || { echo "build-deps: apt-get source failed; see $work/fetch.log" >&2; tail -n 5 "$work/fetch.log" >&2; exit 1; }
 
 cmake_build() { # source-dir build-dir options...
   local src=$1 bld=$2; shift 2

@@ -36,7 +36,9 @@ bool IsConsole(HANDLE h) {
 }
 
 // Output redirected to a pipe or file (by the shell or a script) is kept: that is where
-// the caller wants the lines. Only missing outputs are pointed at the console.
+// the caller wants the lines. Only missing outputs are pointed at the console. One that
+// stays missing is cleared: a stale handle number could later belong to a file this
+// process opens, and status lines must never land in it.
 void ReopenStandardOutputs() {
     for (DWORD which : kStandardOutputs) {
         if (Usable(GetStdHandle(which))) continue;
@@ -45,7 +47,7 @@ void ReopenStandardOutputs() {
             output.Reset(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
                                      nullptr));
-        if (output) SetStdHandle(which, output.Get());
+        SetStdHandle(which, output ? output.Get() : nullptr);
     }
 }
 

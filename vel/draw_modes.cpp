@@ -12,14 +12,26 @@ RECT Moved(const RECT& rect, LONG dx, LONG dy) {
     return {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
 }
 
+// Size times numerator over denominator in the rule's order of operations.
+double Scaled(LONG size, int numerator, int denominator, TPlacementRule rule) {
+    if (rule == TPlacementRule::Framework) return double(size) / denominator * numerator;
+    return double(numerator) * size / denominator;
+}
+
 // Scaled to the rectangle's width, or to its height where the width-scaled
 // picture would not cover (cover) or not fit inside the rectangle.
-RECT ScaledFromTopLeft(const RECT& rect, int gw, int gh, bool cover) {
+RECT ScaledFromTopLeft(const RECT& rect, int gw, int gh, bool cover, TPlacementRule rule) {
     const LONG width = rect.right - rect.left, height = rect.bottom - rect.top;
-    const double scaledHeight = double(width) / gw * gh;
+    const double scaledHeight = Scaled(width, gh, gw, rule);
     const bool byHeight = cover ? scaledHeight < height : scaledHeight > height;
-    if (byHeight) return Sized(rect.left, rect.top, LONG(double(height) / gh * gw), height);
+    if (byHeight) return Sized(rect.left, rect.top, LONG(Scaled(height, gw, gh, rule)), height);
     return Sized(rect.left, rect.top, width, LONG(scaledHeight));
+}
+
+RECT AroundCentre(const RECT& rect, int gw, int gh, TPlacementRule rule) {
+    const LONG cx = (rect.left + rect.right) / 2, cy = (rect.top + rect.bottom) / 2;
+    if (rule == TPlacementRule::Framework) return Sized(cx - gw / 2, cy - gh / 2, gw, gh);
+    return {cx - gw / 2, cy - gh / 2, cx + gw / 2, cy + gh / 2};
 }
 
 // The picture's share of the difference between its size and the rectangle's.
@@ -47,27 +59,24 @@ std::vector<RECT> Tiles(const RECT& rect, int gw, int gh) {
 } // namespace
 
 std::vector<RECT> GetDrawModeRects(const RECT& Rect, int GraphicWidth, int GraphicHeight,
-                                   TDrawMode Mode) {
+                                   TDrawMode Mode, TPlacementRule Rule) {
     const int gw = GraphicWidth, gh = GraphicHeight;
     if (gw <= 0 || gh <= 0) return {};
     switch (Mode) {
     case TDrawMode::Fill:
-        return {ScaledFromTopLeft(Rect, gw, gh, true)};
+        return {ScaledFromTopLeft(Rect, gw, gh, true, Rule)};
     case TDrawMode::Fit:
-        return {ScaledFromTopLeft(Rect, gw, gh, false)};
+        return {ScaledFromTopLeft(Rect, gw, gh, false, Rule)};
     case TDrawMode::Stretch:
         return {Rect};
-    case TDrawMode::Center: {
-        const LONG cx = (Rect.left + Rect.right) / 2, cy = (Rect.top + Rect.bottom) / 2;
-        // Natural size even when it is odd, so the picture is not squeezed by a pixel.
-        return {Sized(cx - gw / 2, cy - gh / 2, gw, gh)};
-    }
+    case TDrawMode::Center:
+        return {AroundCentre(Rect, gw, gh, Rule)};
     case TDrawMode::CenterFill:
-        return {Centred(ScaledFromTopLeft(Rect, gw, gh, true), Rect, 2)};
+        return {Centred(ScaledFromTopLeft(Rect, gw, gh, true, Rule), Rect, 2)};
     case TDrawMode::Center3Fill:
-        return {Centred(ScaledFromTopLeft(Rect, gw, gh, true), Rect, 3)};
+        return {Centred(ScaledFromTopLeft(Rect, gw, gh, true, Rule), Rect, 3)};
     case TDrawMode::CenterFit:
-        return {Centred(ScaledFromTopLeft(Rect, gw, gh, false), Rect, 2)};
+        return {Centred(ScaledFromTopLeft(Rect, gw, gh, false, Rule), Rect, 2)};
     case TDrawMode::Normal:
         return {Sized(Rect.left, Rect.top, gw, gh)};
     case TDrawMode::Tile:

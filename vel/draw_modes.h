@@ -22,12 +22,18 @@ enum class TDrawMode : std::uint8_t {
     Tile
 };
 
+// The two libraries place pictures alike but for their arithmetic. The utility library scales
+// by multiplying before dividing and centres by half sizes (an odd size loses a pixel); the
+// framework divides first (a pixel short for some sizes) and keeps the natural size when
+// centring.
+enum class TPlacementRule { Utility, Framework };
+
 // The rectangles (one, or one per tile) a picture of GraphicWidth x GraphicHeight takes in
 // Rect. Fill covers Rect from its top-left (the overhang lies right or below unless centred),
-// Fit lies inside it; Center keeps the natural size around Rect's centre. Empty for a picture
+// Fit lies inside it; Center puts the picture around Rect's centre. Empty for a picture
 // without pixels.
 std::vector<RECT> GetDrawModeRects(const RECT& Rect, int GraphicWidth, int GraphicHeight,
-                                   TDrawMode Mode);
+                                   TDrawMode Mode, TPlacementRule Rule = TPlacementRule::Utility);
 std::vector<RECT> GetDrawModeRects(const RECT& Rect, const toolkit::Graphic* Graphic,
                                    TDrawMode Mode);
 

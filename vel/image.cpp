@@ -6,6 +6,7 @@
 #include "toolkit/png_image.h"
 #include "vel/gdi.h"
 
+#include <cstring>
 #include <utility>
 
 namespace vel {
@@ -31,6 +32,13 @@ bool KnowsItsTransparency(const toolkit::Graphic& graphic) {
     return dynamic_cast<const toolkit::Icon*>(&graphic) ||
            dynamic_cast<const toolkit::PngImage*>(&graphic) ||
            dynamic_cast<const toolkit::GifImage*>(&graphic);
+}
+
+// Fully transparent black, so that the next drawing starts from nothing.
+void Erase(toolkit::Bitmap& bitmap) {
+    GdiFlush();
+    for (int y = 0; y < bitmap.Height(); ++y)
+        std::memset(bitmap.ScanLine(y), 0, std::size_t(bitmap.Stride()));
 }
 
 } // namespace
@@ -180,6 +188,9 @@ void VImage::Paint() {
             DrawHighQuality(canvas, rect, *graphic, FOpacity, !FSmoothPicure);
     }
     if (FDrawCache && FCached) {
+        // Each paint replaces the copy: drawn over the last one, translucent pixels would
+        // grow more opaque with every repaint.
+        Erase(*FCached);
         for (const RECT& rect : rects)
             DrawHighQuality(FCached->Canvas(), rect, *graphic, FOpacity, !FSmoothPicure);
     }

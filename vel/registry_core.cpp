@@ -72,15 +72,6 @@ void TRegistryCore::SetManualHive(HKEY value) {
     FDefaultHive = value;
 }
 
-bool TRegistryCore::CreateKey(const std::wstring& KeyLocation) {
-    const TTarget target = Locate(KeyLocation);
-    UniqueKey key;
-    const LSTATUS status = CreateRegKey(target.Hive, target.Key, Access(KEY_WRITE), key);
-    if (status == ERROR_SUCCESS) return true;
-    Fail(TRegistryError::AccessDenied, status);
-    return false;
-}
-
 struct TRegistryCore::TParentKey {
     TTarget Target;
     TKeySplit Split;
@@ -94,6 +85,20 @@ LSTATUS TRegistryCore::OpenParent(const std::wstring& KeyLocation, REGSAM rights
     // Only a bare hive has no name here; acting on it could empty the whole hive.
     if (key.Split.Name.empty()) return ERROR_INVALID_PARAMETER;
     return OpenRegKey(key.Target.Hive, key.Split.Parent, Access(rights), key.Handle);
+}
+
+bool TRegistryCore::CreateKey(const std::wstring& KeyLocation) {
+    // Only the last component is made, under its parent: a missing parent fails instead of
+    // the key landing elsewhere (at the hive root) or a chain of parents appearing unasked.
+    TParentKey key;
+    LSTATUS status = OpenParent(KeyLocation, KEY_WRITE, key);
+    if (key.Split.Name.empty()) return true; // a hive is always there
+    UniqueKey created;
+    if (status == ERROR_SUCCESS)
+        status = CreateRegKey(key.Handle.Get(), key.Split.Name, Access(KEY_WRITE), created);
+    if (status == ERROR_SUCCESS) return true;
+    Fail(TRegistryError::AccessDenied, status);
+    return false;
 }
 
 bool TRegistryCore::KeyExists(const std::wstring& KeyLocation) {

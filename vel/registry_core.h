@@ -37,7 +37,7 @@ class TRegistryCore {
     // Keys. The parent-based operations act on the last component of the path inside its
     // parent; a parent that does not exist is never replaced by the hive root.
 
-    // Creates the key and any missing parents; true when the key exists afterwards.
+    // Creates the key under its existing parent; true when the key exists afterwards.
     bool CreateKey(const std::wstring& KeyLocation);
     bool KeyExists(const std::wstring& KeyLocation);
     // Deletes the key with all its sub-keys; false when there was nothing to delete.

@@ -57,7 +57,8 @@ struct TKeySplit {
     std::wstring Name;
 };
 
-// Parent path and last component of a key path (as ParseRegistryLocation leaves it).
+// Parent path and last component of a key path (as ParseRegistryLocation leaves it). Only a
+// backslash separates: a colon is an ordinary character of a key name.
 TKeySplit SplitKeyPath(const std::wstring& key);
 
 // key is ancestor itself or lies below it; registry names compare without regard to case.

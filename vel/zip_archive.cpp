@@ -72,9 +72,15 @@ void ZipArchive::Open(UniqueHandle file) {
     directory_ = std::move(directory);
 }
 
-ZipExtraction ZipArchive::ExtractAll(const std::wstring& folder, const Progress& progress) {
+ZipExtraction ZipArchive::ExtractAll(const std::wstring& folder, const Progress& progress,
+                                     ZipReplaced replaced) {
     if (!source_) throw ZipError(L"No archive is open.");
-    return ExtractEntries(*source_, directory_, folder, progress);
+    ZipExtraction done = ExtractEntries(*source_, directory_, folder, progress);
+    if (replaced == ZipReplaced::Discard) {
+        DiscardAll(done.KeptFiles);
+        done.KeptFiles.clear();
+    }
+    return done;
 }
 
 void ZipArchive::Close() {

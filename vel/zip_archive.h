@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "vel/handle.h"
+#include "vel/kept_files.h"
 #include "vel/zip_directory.h"
 #include "vel/zip_error.h"
 
@@ -19,7 +20,13 @@ struct ZipExtraction {
     std::vector<std::wstring> CreatedFiles;   // did not exist before
     std::vector<std::wstring> ReplacedFiles;  // existed before and now hold the entry
     std::vector<std::wstring> CreatedFolders; // parents before children
+    // The earlier content of the replaced files, when the caller asked to keep it.
+    std::vector<TKeptFile> KeptFiles;
 };
+
+// What becomes of the files an extraction replaces once it has succeeded: thrown away,
+// or kept aside for the caller to put back or throw away (see kept_files.h).
+enum class ZipReplaced { Discard, Keep };
 
 class ZipArchive {
   public:
@@ -46,10 +53,11 @@ class ZipArchive {
 
     // Extracts every entry below folder with its relative path, creating folders and
     // replacing files. Each file is written under a temporary name and takes its real
-    // name only once its size and CRC-32 are right. On any failure the files and
-    // folders this call created are removed again and ZipError is thrown; files it
-    // already replaced keep their new content.
-    ZipExtraction ExtractAll(const std::wstring& folder, const Progress& progress = {});
+    // name only once its size and CRC-32 are right; a file it replaces is kept aside
+    // meanwhile. On any failure the files and folders this call created are removed,
+    // the replaced files get their earlier content back, and ZipError is thrown.
+    ZipExtraction ExtractAll(const std::wstring& folder, const Progress& progress = {},
+                             ZipReplaced replaced = ZipReplaced::Discard);
 
     void Close();
 

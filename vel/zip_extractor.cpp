@@ -119,8 +119,13 @@ class Extractor {
             Report();
         }
         if (const auto time = LastWriteTime(entry)) part.SetLastWriteTime(*time);
-        const bool replaced = part.CommitTo();
-        (replaced ? done_.ReplacedFiles : done_.CreatedFiles).push_back(target);
+        TKeptFile kept;
+        if (part.CommitTo(kept)) {
+            done_.ReplacedFiles.push_back(target);
+            done_.KeptFiles.push_back(std::move(kept));
+        } else {
+            done_.CreatedFiles.push_back(target);
+        }
     }
 
     void Report() {
@@ -128,10 +133,12 @@ class Extractor {
     }
 
     // Takes away what this run created, newest first, so folders are empty by the time
-    // their turn comes. A folder that someone else filled meanwhile stays.
+    // their turn comes, and gives the replaced files their earlier content back. A folder
+    // that someone else filled meanwhile stays.
     void Undo() noexcept {
         for (auto file = done_.CreatedFiles.rbegin(); file != done_.CreatedFiles.rend(); ++file)
             DeleteFileW(ExtendedLengthPath(*file).c_str());
+        PutBackAll(done_.KeptFiles);
         for (auto folder = done_.CreatedFolders.rbegin(); folder != done_.CreatedFolders.rend();
              ++folder)
             RemoveDirectoryW(ExtendedLengthPath(*folder).c_str());

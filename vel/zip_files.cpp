@@ -146,14 +146,20 @@ void PartFile::SetLastWriteTime(const FILETIME& time) {
 // The file is renamed through its open handle: one call, where a rename by path opens
 // and closes it again, each a round trip through the Wine server. Renaming without
 // replacing first tells a new file from a replaced one without a separate look-up,
-// which costs a directory scan per file under Wine.
-bool PartFile::CommitTo() {
+// which costs a directory scan per file under Wine. A file in the way is renamed aside
+// rather than overwritten: that also works for a read-only file and for a program that
+// is running, and lets a failed update put it back.
+bool PartFile::CommitTo(TKeptFile& kept) {
     const std::wstring target = ExtendedLengthPath(target_);
     bool replaced = false;
-    DWORD error = RenameTo(target, false);
+    DWORD error = RenameTo(target);
     if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
-        error = ReplaceTarget(target);
-        replaced = true;
+        error = KeepAside(target_, kept);
+        if (error == ERROR_SUCCESS) {
+            replaced = true;
+            error = RenameTo(target);
+            if (error != ERROR_SUCCESS) PutBack(kept);
+        }
     }
     if (error != ERROR_SUCCESS) {
         const DWORD attributes = GetFileAttributesW(target.c_str());
@@ -163,22 +169,25 @@ bool PartFile::CommitTo() {
         Fail(L"Cannot replace the file", error);
     }
     committed_ = true;
-    // Closing can report a write that failed late (network shares do that). A new file
-    // goes again; a replaced one cannot get its old content back.
+    // Closing can report a write that failed late (network shares do that); the target
+    // then gets its earlier state back.
     if (!CloseHandle(file_.Release())) {
         error = GetLastError();
-        if (!replaced) DeleteFileW(target.c_str());
+        if (replaced)
+            PutBack(kept);
+        else
+            DeleteFileW(target.c_str());
         Fail(L"Cannot write the file", error);
     }
     return replaced;
 }
 
-DWORD PartFile::RenameTo(const std::wstring& target, bool replace) {
+DWORD PartFile::RenameTo(const std::wstring& target) {
     // The name follows the structure; its length is in bytes, without the final null.
     const size_t nameBytes = target.size() * sizeof(wchar_t);
     std::vector<std::byte> buffer(sizeof(FILE_RENAME_INFO) + nameBytes);
     auto* info = reinterpret_cast<FILE_RENAME_INFO*>(buffer.data());
-    info->ReplaceIfExists = replace;
+    info->ReplaceIfExists = FALSE;
     info->RootDirectory = nullptr;
     info->FileNameLength = static_cast<DWORD>(nameBytes);
     std::memcpy(info->FileName, target.c_str(), nameBytes + sizeof(wchar_t));
@@ -186,22 +195,6 @@ DWORD PartFile::RenameTo(const std::wstring& target, bool replace) {
                                       static_cast<DWORD>(buffer.size()))
                ? ERROR_SUCCESS
                : GetLastError();
-}
-
-// A read-only file is replaced like any other, as an update expects; if that still
-// fails, it keeps its attribute.
-DWORD PartFile::ReplaceTarget(const std::wstring& target) {
-    const DWORD error = RenameTo(target, true);
-    if (error == ERROR_SUCCESS) return ERROR_SUCCESS;
-    const DWORD attributes = GetFileAttributesW(target.c_str());
-    if (error != ERROR_ACCESS_DENIED || attributes == INVALID_FILE_ATTRIBUTES ||
-        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) !=
-            FILE_ATTRIBUTE_READONLY ||
-        !SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY))
-        return error;
-    const DWORD retryError = RenameTo(target, true);
-    if (retryError != ERROR_SUCCESS) SetFileAttributesW(target.c_str(), attributes);
-    return retryError;
 }
 
 } // namespace vel

@@ -11,6 +11,7 @@
 
 #include "vel/folders.h"
 #include "vel/handle.h"
+#include "vel/kept_files.h"
 
 namespace vel {
 
@@ -48,14 +49,13 @@ class PartFile {
 
     void Write(const uint8_t* data, size_t size);
     void SetLastWriteTime(const FILETIME& time);
-    // Gives the file the target's name, replacing a file of that name, and closes it.
-    // Returns whether there was one.
-    bool CommitTo();
+    // Gives the file the target's name and closes it. A file of that name is kept aside
+    // first (see kept_files.h); returns true and fills kept when there was one.
+    bool CommitTo(TKeptFile& kept);
 
   private:
     // target in extended-length form; returns the error, or ERROR_SUCCESS.
-    DWORD RenameTo(const std::wstring& target, bool replace);
-    DWORD ReplaceTarget(const std::wstring& target);
+    DWORD RenameTo(const std::wstring& target);
     [[noreturn]] void Fail(const std::wstring& what, DWORD error) const;
 
     std::wstring target_;

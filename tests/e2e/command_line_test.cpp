@@ -87,7 +87,7 @@ TEST_F(CommandLine, CapitalisedSwitchIsNoSwitchAndTheWindowOpens) {
     HWND window = WaitForWindow(L"Quillpad Studio Installer", setup.pid);
     ASSERT_NE(window, nullptr);
     PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(setup.Wait(), 0u);
+    EXPECT_EQ(setup.Wait(), 2u) << "closed before installing: the user said no";
     EXPECT_FALSE(RecordExists(HKEY_CURRENT_USER));
 }
 
@@ -123,14 +123,24 @@ TEST_F(CommandLine, SecondInstanceIsRefusedUnlessForced) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), L"A instance of the installer is already running.");
     PressDialogButton(box, IDOK);
-    EXPECT_EQ(second.Wait(), 0u);
+    EXPECT_EQ(second.Wait(), 1u) << "the second copy could not start";
 
     // "-force" anywhere, also with a slash, lets the second copy go on (here: to the help).
     ProcessResult forced = RunSetupFromConsole(L"-help /force");
     EXPECT_EQ(OutputLines(forced.output), kHelpLines);
 
     PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(first.Wait(), 0u);
+    EXPECT_EQ(first.Wait(), 2u);
+}
+
+TEST_F(CommandLine, DeclinedElevationPromptEndsWithDeclined) {
+    ProcessResult result = RunSetupFromConsole(
+        L"-alluser -silent -installpath \"" + Target() + L"\"",
+        L"QUILLPAD_SETUP_AS_STANDARD_USER=1\nQUILLPAD_SETUP_DECLINE_ELEVATION=1",
+        SetupExe(L"QuillpadSetupBoth.exe"));
+    EXPECT_EQ(OutputLines(result.output), Lines{"(!) Restarting as administrator"});
+    EXPECT_EQ(result.exitCode, 2u);
+    EXPECT_FALSE(FolderExists(Target()));
 }
 
 TEST_F(CommandLine, StandardUserChoosingAllUsersRestartsElevatedWithForce) {

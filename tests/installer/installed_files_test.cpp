@@ -18,7 +18,7 @@ TEST(InstalledFilesList, ListsThisRunAndKeepsWhatAnEarlierVersionInstalled) {
 
     TInstallJournal journal;
     journal.CreatedFolders = {root, root + L"\\Samples"};
-    journal.WrittenFiles = {root + L"\\Quillpad.exe", root + L"\\Samples\\Welcome.txt",
+    journal.CreatedFiles = {root + L"\\Quillpad.exe", root + L"\\Samples\\Welcome.txt",
                             L"C:\\users\\someone\\Desktop\\Quillpad.lnk"};
     const std::wstring list = WriteInstalledFilesList(root, journal);
 

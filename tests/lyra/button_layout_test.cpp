@@ -177,4 +177,35 @@ TEST(ButtonLayout, TheChevronKeepsItsRoomEvenOnANarrowButton) {
     }
 }
 
+TEST(ButtonLayout, ATextWiderThanTheCaptionTakesThePaddingBeforeItWraps) {
+    // "Dropdown" as the wizard's font measures it under Wine, on a 140 x 35 drop-down button:
+    // the 89 pixels the chevron leaves would push the word onto a second line, below the
+    // middle and cut at both ends.
+    lyra::LyButtonLayoutInput input;
+    input.DrawRect = {0, 0, 140, 35};
+    input.LineHeight = 22;
+    input.LineWidth = 3;
+    const struct {
+        bool indicator;
+        int textWidth;
+        RECT text;
+    } cases[] = {
+        {true, 60, {8, 8, 97, 27}},    // fits: the caption area as it is
+        {true, 99, {3, 8, 102, 27}},   // up to the shape's line and the chevron's column
+        {true, 150, {3, 8, 102, 27}},  // no more room than that; it wraps there
+        {false, 130, {5, 8, 135, 27}}, // centred on the caption area
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.indicator << " " << c.textWidth);
+        input.Indicator = c.indicator;
+        input.TextWidth = c.textWidth;
+        const lyra::LyButtonLayout layout = lyra::ComputeButtonLayout(input);
+        EXPECT_EQ(layout.TheTextRect, c.text);
+        if (c.indicator) {
+            EXPECT_EQ(layout.IndicatorRect, (RECT{102, 8, 132, 27}));
+            EXPECT_LE(layout.TheTextRect.right, layout.IndicatorRect.left);
+        }
+    }
+}
+
 } // namespace

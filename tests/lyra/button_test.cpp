@@ -243,6 +243,29 @@ TEST_F(Button, PressingADropDownPushesItsChevronDownAndLettingGoBringsItBack) {
     EXPECT_EQ(button->ArrowOffset(), 0);
 }
 
+TEST_F(Button, ADropDownCaptionStaysWholeOnTheMiddleLine) {
+    button->SetButtonKind(LyButtonKind::Dropdown);
+    button->SetText(L"Dropdown");
+    const toolkit::Bitmap& buffer = button->BufferBitmap();
+    const unsigned fill = test::PixelRgb(buffer, 70, 3);
+    const RECT text = button->Layout().TheTextRect;
+    const auto [first, last] = InkColumns(buffer, {text.left, 0, text.right, 35}, fill);
+    ASSERT_GE(first, 0);
+    EXPECT_GT(first, text.left) << "not cut on the left";
+    EXPECT_LT(last, text.right - 1) << "nor on the right";
+    int top = -1, bottom = -1;
+    for (int y = 0; y < 35; ++y)
+        for (int x = first; x <= last; ++x)
+            if (!test::NearRgb(test::PixelRgb(buffer, x, y), fill, 24)) {
+                if (top < 0) top = y;
+                bottom = y;
+                break;
+            }
+    EXPECT_GT(top, 3);
+    EXPECT_LT(bottom, 32);
+    EXPECT_NEAR((top + bottom) / 2.0, 17, 3) << top << ".." << bottom;
+}
+
 TEST_F(Button, AToggleFlipsOnEveryClickAndTellsAfterItsPaletteChanged) {
     button->SetButtonKind(LyButtonKind::Toggle);
     std::vector<unsigned> fillsSeen;

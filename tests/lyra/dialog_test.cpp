@@ -2,11 +2,14 @@
 // the message's wrapping and the parent dimmed while it is open.
 #include "lyra/dialog.h"
 #include "tests/gui_support/gui_test_support.h"
+#include "toolkit/error.h"
 #include "toolkit/utility_window.h"
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -31,7 +34,21 @@ class ProbeDialog : public lyra::LyDialog {
     lyra::LyTextBox* TitleBox() const { return MainPrompt; }
     lyra::LyTextBox* MessageBox() const { return Prompt; }
     POINT Units() const { return DialogUnits; }
+    lyra::LyPanel* Footer() const { return ButtonFooter; }
+    lyra::LyForm* Window() const { return Form.get(); }
     int ButtonCount() const { return int(FButtons.size()); }
+};
+
+// A dialog whose window cannot be shown modally: it is already visible when its turn comes.
+class FailingDialog : public lyra::LyDialog {
+  public:
+    using LyDialog::LyDialog;
+
+  protected:
+    void ExecuteInherited() override {
+        LyDialog::ExecuteInherited();
+        Form->Show();
+    }
 };
 
 class Dialog : public test::GuiTest {
@@ -98,6 +115,67 @@ TEST_F(Dialog, ALongMessageWrapsAndAnEmptyTitleGivesUpItsPlace) {
         EXPECT_EQ(message->Top(), shown.TitleBox()->Top()) << "no title above it";
         shown.Button(LyDialogButton::Ok)->Click();
     });
+}
+
+TEST_F(Dialog, CancelIsMarkedAndTheDefaultsBecomeAccents) {
+    using enum LyDialogButton;
+    const struct {
+        lyra::LyDialogButtons buttons;
+        std::vector<LyDialogButton> accents;
+    } cases[] = {
+        {{Ok, Cancel}, {Ok}},
+        // The second default: All before Yes to All, else the first button of the set.
+        {{Yes, No, YesToAll}, {Yes, YesToAll}},
+        {{Yes, No, All, YesToAll}, {Yes, All}},
+        {{No, Cancel}, {No}},
+        {{Retry, Ignore, Abort}, {Abort}},
+    };
+    for (const auto& c : cases) {
+        ProbeDialog dialog(parent.get());
+        dialog.Text = L"Which one?";
+        dialog.Buttons = c.buttons;
+        dialog.ExecuteWith([&](ProbeDialog& shown) {
+            for (LyDialogButton button :
+                 {Yes, No, Ok, Cancel, Abort, Retry, Ignore, All, YesToAll}) {
+                lyra::LyButton* shownButton = shown.Button(button);
+                if (!shownButton) continue;
+                SCOPED_TRACE(testing::Message() << "button " << int(button));
+                const bool accent =
+                    std::find(c.accents.begin(), c.accents.end(), button) != c.accents.end();
+                EXPECT_EQ(shownButton->ButtonKind() == LyButtonKind::Accent, accent);
+                EXPECT_EQ(shownButton->Default(), accent);
+                EXPECT_EQ(shownButton->Cancel(), button == Cancel);
+            }
+        });
+    }
+}
+
+TEST_F(Dialog, TheFooterGrowsToHoldEveryButton) {
+    using enum LyDialogButton;
+    ProbeDialog dialog(parent.get());
+    dialog.Text = L"Short.";
+    dialog.Buttons = {Yes,    No,  Ok,      Cancel,   Abort, Retry,
+                      Ignore, All, NoToAll, YesToAll, Help,  Close};
+    dialog.ExecuteWith([](ProbeDialog& shown) {
+        ASSERT_EQ(shown.ButtonCount(), 12);
+        lyra::LyPanel* footer = shown.Footer();
+        EXPECT_EQ(footer->Width(), shown.Window()->ClientWidth());
+        EXPECT_EQ(footer->Top() + footer->Height(), shown.Window()->ClientHeight());
+        // The first stands rightmost, the last leftmost; all of them inside the footer.
+        lyra::LyButton* rightmost = shown.Button(Yes);
+        lyra::LyButton* leftmost = shown.Button(Close);
+        EXPECT_GT(leftmost->Left(), 0);
+        EXPECT_LE(rightmost->Left() + rightmost->Width(), footer->Width());
+        EXPECT_LT(leftmost->Left(), shown.Button(Help)->Left());
+    });
+}
+
+TEST_F(Dialog, AFailingDialogStillRestoresItsParent) {
+    FailingDialog dialog(parent.get());
+    dialog.Text = L"Never shown modally.";
+    EXPECT_THROW(dialog.Execute(), toolkit::Error);
+    EXPECT_FALSE(parent->SmokeEffect());
+    EXPECT_TRUE(test::PumpUntil([&] { return !parent->SmokeOverlay().Visible(); }));
 }
 
 } // namespace

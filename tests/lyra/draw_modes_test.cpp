@@ -37,6 +37,8 @@ TEST(GetDrawModeRects, PlacesOnePictureByMode) {
         {{10, 20, 110, 70}, 30, 60, LyDrawMode::CenterFit, 0, {47, 20, 72, 70}},
         // Odd sizes keep their natural size when centred.
         {{0, 0, 10, 10}, 5, 3, LyDrawMode::Center, 0, {3, 4, 8, 7}},
+        // Divided before multiplying: 78 / 270 x 180 falls just short of 52.
+        {{0, 0, 78, 100}, 270, 180, LyDrawMode::Fit, 0, {0, 0, 78, 51}},
         // Truncated, never rounded up.
         {{0, 0, 100, 100}, 3, 2, LyDrawMode::Fit, 0, {0, 0, 100, 66}},
         {{0, 0, 100, 100}, 3, 2, LyDrawMode::Fill, 0, {0, 0, 150, 100}},

@@ -1,6 +1,7 @@
 // The themed form on real windows: colours from the theme or its own sets, the cross-fade,
 // the title bar's colours, the darkening overlay, full screen, and the news it sends its
 // controls.
+#include "lyra/colors.h"
 #include "lyra/form.h"
 #include "lyra/tooltip.h"
 #include "tests/gui_support/gui_test_support.h"
@@ -106,6 +107,117 @@ TEST_F(ThemedForm, ShownItFadesOrSwitchesAndNeverStaysLocked) {
         << "and lands on the colour";
     EXPECT_TRUE(LockWindowUpdate(form->Handle()));
     LockWindowUpdate(nullptr);
+}
+
+// Records an animation's steps through its own callbacks; set before the first hand-off.
+struct StepRecorder {
+    explicit StepRecorder(lyra::TIntAni& animation) {
+        animation.OnSync = [this, step = animation.OnSync](int32_t value) {
+            values.push_back(value);
+            step(value);
+        };
+        animation.OnDone = [this, finish = animation.OnDone] {
+            finish();
+            done = true;
+        };
+    }
+    std::vector<int32_t> values;
+    bool done = false;
+};
+
+TEST_F(ThemedForm, TheCrossFadeTakesSixStepsAtMostHalfWayAndLandsOnTheNewColour) {
+    lyra::ThemeManager().SetDarkThemeMode(lyra::LyDarkSetting::ForceLight);
+    form->SetAllowThemeChangeAnimation(false);
+    form->CustomColors().LightBackGround = 0x00000000;
+    form->CustomColors().SetEnabled(true);
+    form->Show();
+    test::Pump();
+    form->SetAllowThemeChangeAnimation(true);
+    form->CustomColors().LightBackGround = 0x00FFFFFF;
+    lyra::TIntAni* fade = form->ThemeFade();
+    ASSERT_NE(fade, nullptr);
+    EXPECT_EQ(fade->Step, 6);
+    EXPECT_EQ(fade->Duration, 200u);
+    StepRecorder steps(*fade);
+    std::vector<lyra::TColor> colours;
+    const lyra::TAniSyncProc step = fade->OnSync;
+    fade->OnSync = [&, step](int32_t value) {
+        step(value);
+        colours.push_back(form->Color());
+    };
+    ASSERT_TRUE(test::PumpUntil([&] { return steps.done; }));
+    // Six steps from 25 toward 125 of 255, at most about half-way (the last one handed over
+    // once more), then the new colour itself.
+    ASSERT_EQ(steps.values.size(), 7u);
+    EXPECT_TRUE(std::is_sorted(steps.values.begin(), steps.values.end()));
+    EXPECT_GT(steps.values.front(), 25);
+    EXPECT_GE(steps.values[5], 120);
+    EXPECT_LE(steps.values[5], 125);
+    EXPECT_EQ(steps.values[6], steps.values[5]);
+    EXPECT_EQ(colours.back(), lyra::ColorBlend(0x00000000, 0x00FFFFFF, steps.values.back()));
+    EXPECT_EQ(form->Color(), 0x00FFFFFF);
+}
+
+TEST_F(ThemedForm, TheOverlayFadesFrom150ToNothingIn100Milliseconds) {
+    form->Show();
+    form->SetSmokeEffect(true);
+    test::Pump();
+    form->SetSmokeEffect(false);
+    lyra::TIntAni* fade = form->SmokeFade();
+    ASSERT_NE(fade, nullptr);
+    EXPECT_EQ(fade->StartValue, 150);
+    EXPECT_EQ(fade->EndValue(), 0);
+    EXPECT_EQ(fade->Duration, 100u);
+    StepRecorder steps(*fade);
+    ASSERT_TRUE(test::PumpUntil([&] { return steps.done; }));
+    ASSERT_EQ(steps.values.size(), fade->Step + 1u);
+    EXPECT_TRUE(std::is_sorted(steps.values.rbegin(), steps.values.rend())) << "only falling";
+    EXPECT_LT(steps.values.front(), 150);
+    EXPECT_EQ(steps.values.back(), 0);
+    EXPECT_FALSE(form->SmokeOverlay().Visible());
+}
+
+TEST_F(ThemedForm, MicaIsAFaintLayeredTranslucency) {
+    EXPECT_TRUE(form->MicaEffect());
+    form->Show();
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    ASSERT_TRUE(GetLayeredWindowAttributes(form->Handle(), nullptr, &alpha, &flags));
+    EXPECT_EQ(alpha, 251);
+    EXPECT_TRUE(flags & LWA_ALPHA);
+    form->SetMicaEffect(false);
+    EXPECT_FALSE(GetWindowLongPtrW(form->Handle(), GWL_EXSTYLE) & WS_EX_LAYERED);
+}
+
+TEST_F(ThemedForm, TheUpdateLockHoldsThroughThemeChangesUntilReleased) {
+    toolkit::Form other(nullptr);
+    other.SetBounds(600, 100, 100, 100);
+    other.Show();
+    form->Show();
+    // The system locks one window at a time, so another window's lock shows who holds it.
+    form->SetWindowUpdateLocked(true);
+    EXPECT_TRUE(form->WindowUpdateLocked());
+    EXPECT_FALSE(LockWindowUpdate(other.Handle()));
+    form->SetAllowThemeChangeAnimation(false);
+    form->UpdateTheme(true);
+    EXPECT_FALSE(LockWindowUpdate(other.Handle())) << "a theme change keeps the lock";
+    form->SetWindowUpdateLocked(false);
+    EXPECT_TRUE(LockWindowUpdate(other.Handle()));
+    LockWindowUpdate(nullptr);
+}
+
+TEST_F(ThemedForm, OnlySizeableBordersAreResizable) {
+    using toolkit::BorderStyleKind;
+    const struct {
+        BorderStyleKind border;
+        bool resizable;
+    } cases[] = {{BorderStyleKind::None, false},       {BorderStyleKind::Single, false},
+                 {BorderStyleKind::Sizeable, true},    {BorderStyleKind::Dialog, false},
+                 {BorderStyleKind::ToolWindow, false}, {BorderStyleKind::SizeToolWin, true}};
+    for (const auto& c : cases) {
+        form->SetBorderStyle(c.border);
+        EXPECT_EQ(form->IsResizable(), c.resizable) << int(c.border);
+    }
 }
 
 TEST_F(ThemedForm, TheTitleBarAndTheTooltipsFollowTheTheme) {

@@ -127,6 +127,10 @@ TEST_F(PanelTest, DrawsTheAccentBarAlongTheLeftEdgeAndFollowsResizes) {
     panel->CustomColors().Accent = 0x00FF00FF;
     panel->CustomColors().SetEnabled(true);
     EXPECT_EQ(ScreenPixel(*panel, {14, 100}), 0xFF00FFu) << "a custom accent";
+    panel->CustomColors().Accent = toolkit::clHighlight;
+    EXPECT_EQ(ScreenPixel(*panel, {14, 100}), Rgb(lyra::ResolveColor(toolkit::clHighlight)))
+        << "a system colour as the accent";
+    EXPECT_TRUE(escaped.empty());
 
     panel->SetAccentLine(false);
     EXPECT_EQ(ScreenPixel(*panel, {14, 100}), Rgb(panel->Background()));

@@ -75,6 +75,31 @@ TEST_F(Progress, ANewValueSlidesThereAndARetargetContinuesFromThePreviousTarget)
     EXPECT_EQ(Width(progress->FilledRect()), 50);
 }
 
+TEST_F(Progress, ASlideTakesTwentyFiveEvenStepsThenRests) {
+    widths.clear();
+    progress->SetValue(50);
+    ASSERT_TRUE(test::PumpUntil([&] { return !progress->Sliding(); }));
+    // The setter's own paint at the old value, 25 steps of 2 % (4 pixels), the value itself.
+    std::vector<int> expected{0};
+    for (int step = 0; step < 25; ++step)
+        expected.push_back(4 * step);
+    expected.push_back(100);
+    EXPECT_EQ(widths, expected);
+}
+
+TEST_F(Progress, AValueSetAsASlideEndsIsWhereTheBarComesToRest) {
+    // The new value arrives during the slide's last repaint, when its loop is already over.
+    bool retargeted = false;
+    progress->OnPaintBuffer = [&](toolkit::Component*) {
+        if (retargeted || !progress->Sliding() || Width(progress->FilledRect()) != 100) return;
+        retargeted = true;
+        progress->SetValue(80);
+    };
+    progress->SetValue(50);
+    ASSERT_TRUE(test::PumpUntil([&] { return retargeted && !progress->Sliding(); }));
+    EXPECT_EQ(Width(progress->FilledRect()), 160);
+}
+
 TEST_F(Progress, TheIndeterminateSegmentGrowsOverThreePassesAndStopsWithItsKind) {
     progress->SetAnimations(false);
     progress->SetValue(30);

@@ -6,6 +6,7 @@
 #include "lyra/panel.h"
 #include "lyra/scroll_box.h"
 #include "lyra/theme_manager.h"
+#include "rect_compare.h"
 #include "toolkit/description_reader.h"
 #include "toolkit/handler_table.h"
 
@@ -92,6 +93,7 @@ TEST_F(ScrollBoxTest, StartsWithHiddenSystemBarsAndTwoFrameworkBars) {
         EXPECT_EQ(bar->Max(), 0);
         EXPECT_FALSE(bar->Visible());
         EXPECT_EQ(bar->Parent(), &fresh);
+        EXPECT_FALSE(bar->TabStop());
     }
 }
 
@@ -276,6 +278,7 @@ TEST_F(ScrollBoxTest, AThemeSwitchReachesACheckBoxInsideAPanelInside) {
     panel->SetParent(box);
     auto* check = new lyra::LyCheckBox(panel);
     check->SetBounds(10, 10, 120, 30);
+    check->SetText(L"");
     check->SetParent(panel);
     form->Show();
     test::Pump();
@@ -284,8 +287,9 @@ TEST_F(ScrollBoxTest, AThemeSwitchReachesACheckBoxInsideAPanelInside) {
         UseTheme(theme.dark);
         EXPECT_EQ(test::Rgb(box->Color()), theme.background);
         EXPECT_EQ(test::Rgb(check->Background()), theme.background);
-        EXPECT_EQ(test::PixelRgb(check->BufferBitmap(), 1, 1), theme.background);
-        EXPECT_EQ(test::AwaitScreenPixel(*check, {1, 1}, theme.background), theme.background);
+        // Right of the box symbol, clear of the focus line the first control shows.
+        EXPECT_EQ(test::PixelRgb(check->BufferBitmap(), 100, 15), theme.background);
+        EXPECT_EQ(test::AwaitScreenPixel(*check, {100, 15}, theme.background), theme.background);
         EXPECT_EQ(test::Rgb(box->ScrollBarVert().DrawColors().BackGround), theme.background);
     }
     box->SetBackgroundColor(lyra::LyBackgroundColor::Content);
@@ -357,7 +361,8 @@ TEST(ScrollBoxDescription, ReadsTheBoxWithItsChildren) {
     EXPECT_EQ(form.Find<lyra::LyCheckBox>(L"Shortcut")->Parent(), form.Find<LyPanel>(L"Group1"));
     EXPECT_EQ(box->ScrollBarVert().Max(), 220 + 20 - kVisible);
     EXPECT_TRUE(box->ScrollBarVert().Visible());
-    EXPECT_EQ(box->Controls(box->ControlCount() - 1), &box->ScrollBarHorz()) << "brought to the front";
+    EXPECT_EQ(box->Controls(box->ControlCount() - 1), &box->ScrollBarHorz())
+        << "brought to the front";
     EXPECT_EQ(box->Color(), box->DrawColors().BackGroundInterior);
 }
 

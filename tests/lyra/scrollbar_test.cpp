@@ -121,16 +121,16 @@ TEST(ThumbLength, FollowsThePagesShareOfTheRangeWithinTheTrack) {
         int track;
         std::int64_t range;
         int page, custom, expected;
-    } cases[] = {
-        {200, 100, 25, 0, 50},   // a quarter of the range on a page
-        {200, 100, 5, 0, 20},    // never shorter than 20
-        {200, 100, 1, 0, 40},    // no page size: a fixed length
-        {200, 50, 80, 0, 200},   // the page is bigger than the range: nothing to scroll
-        {200, 0, 1, 0, 200},     // an empty range
-        {200, 100, 100, 0, 200}, // exactly one page
-        {200, 100, 25, 30, 30},  // a fixed length wins
-        {200, 100, 25, 500, 200}, {12, 100, 1, 0, 12}, {12, 100, 5, 0, 12}, // within the track
-        {0, 100, 25, 0, 0}};
+    } cases[] = {{200, 100, 25, 0, 50},   // a quarter of the range on a page
+                 {200, 100, 5, 0, 20},    // never shorter than 20
+                 {200, 100, 1, 0, 40},    // no page size: a fixed length
+                 {200, 50, 80, 0, 200},   // the page is bigger than the range: nothing to scroll
+                 {200, 0, 1, 0, 200},     // an empty range
+                 {200, 100, 100, 0, 200}, // exactly one page
+                 {200, 100, 25, 30, 30},  // a fixed length wins
+                 {200, 100, 25, 500, 200}, {12, 100, 1, 0, 12},
+                 {12, 100, 5, 0, 12}, // within the track
+                 {0, 100, 25, 0, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(lyra::ThumbLength(c.track, c.range, c.page, c.custom), c.expected)
             << c.track << " " << c.range << " " << c.page << " " << c.custom;
@@ -191,7 +191,8 @@ TEST_F(Scrollbar, ClickingTheTrackBringsTheThumbThere) {
 }
 
 TEST_F(Scrollbar, ARangeThatFitsOnOnePageFillsTheTrackAndDoesNotScroll) {
-    for (auto [min, max, page] : {std::tuple{0, 0, 1}, std::tuple{0, 50, 80}, std::tuple{7, 7, 25}}) {
+    for (auto [min, max, page] :
+         {std::tuple{0, 0, 1}, std::tuple{0, 50, 80}, std::tuple{7, 7, 25}}) {
         SCOPED_TRACE(testing::Message() << min << ".." << max << " page " << page);
         bar->SetMin(min);
         bar->SetMax(max);
@@ -214,7 +215,8 @@ TEST_F(Scrollbar, AHeldArrowStepsAtOnceThenAfterTheDelayThenQuicker) {
     EXPECT_TRUE(bar->RepeatTimer().Enabled());
     ASSERT_TRUE(test::PumpUntil([&] { return waits.size() >= 4; }));
     Release({6, 225});
-    EXPECT_EQ(std::vector<int>(waits.begin(), waits.begin() + 4), (std::vector<int>{500, 50, 50, 50}));
+    EXPECT_EQ(std::vector<int>(waits.begin(), waits.begin() + 4),
+              (std::vector<int>{500, 50, 50, 50}));
     EXPECT_FALSE(bar->RepeatTimer().Enabled());
     const std::int64_t released = bar->Position();
     EXPECT_EQ(released, 5 * std::int64_t(waits.size()));

@@ -83,14 +83,19 @@ TEST(DrawHighQuality, DrawsAPngWithItsAlpha) {
     EXPECT_NEAR(middle[1], 127, 3);
 }
 
-TEST(GetDrawModeRects, CentresAndTilesAtNaturalSize) {
+TEST(GetDrawModeRects, PlacesByTheUtilityLibrarysArithmetic) {
     const struct {
         int width, height;
         vel::TDrawMode mode;
         RECT rect, expected;
     } cases[] = {
-        // An odd size keeps its natural size instead of losing a pixel.
-        {101, 51, vel::TDrawMode::Center, {0, 0, 200, 100}, {50, 25, 151, 76}},
+        // Half sizes either side of the centre: an odd width or height loses a pixel.
+        {101, 51, vel::TDrawMode::Center, {0, 0, 200, 100}, {50, 25, 150, 75}},
+        // Multiplied before dividing: 180 x 78 / 270 is exactly 52.
+        {270, 180, vel::TDrawMode::Fit, {0, 0, 78, 100}, {0, 0, 78, 52}},
+        {270, 180, vel::TDrawMode::Fill, {0, 0, 78, 40}, {0, 0, 78, 52}},
+        {180, 270, vel::TDrawMode::Fit, {0, 0, 100, 78}, {0, 0, 52, 78}},
+        {180, 270, vel::TDrawMode::Fill, {0, 0, 40, 78}, {0, 0, 52, 78}},
         {200, 100, vel::TDrawMode::Center3Fill, {0, 0, 100, 100}, {-33, 0, 167, 100}},
         {200, 100, vel::TDrawMode::Fill, {0, 0, 100, 100}, {0, 0, 200, 100}},
         {100, 50, vel::TDrawMode::CenterFit, {0, 0, 100, 100}, {0, 25, 100, 75}},

@@ -52,8 +52,27 @@ class RegistryKeysTest : public RegistryTest {
     }
 };
 
-TEST_F(RegistryKeysTest, CreateKeyMakesMissingParentsAndKeyExistsAnswers) {
-    EXPECT_TRUE(reg.CreateKey(At(L"A\\B\\C")));
+TEST_F(RegistryKeysTest, CreateKeyMakesTheLastLevelUnderAnExistingParent) {
+    // A missing parent is a failure: nothing is made, neither the parents nor the last
+    // component somewhere else.
+    EXPECT_FALSE(reg.CreateKey(At(L"A\\B\\C")));
+    EXPECT_EQ(errors, Errors{TRegistryError::AccessDenied});
+    EXPECT_FALSE(Exists(L"A"));
+    EXPECT_FALSE(RawKeyExists(HKEY_CURRENT_USER, L"C"));
+    errors.clear();
+
+    // A colon is part of a name, as everywhere else in the registry.
+    EXPECT_TRUE(reg.CreateKey(At(L"A:B")));
+    EXPECT_TRUE(Exists(L"A:B"));
+    EXPECT_FALSE(Exists(L"A"));
+    reg.WriteStringValue(At(L"A:B"), L"Name", L"colon");
+    EXPECT_EQ(reg.GetStringValue(At(L"A:B"), L"Name"), L"colon");
+    EXPECT_TRUE(reg.KeyExists(At(L"A:B")));
+    EXPECT_TRUE(reg.DeleteKey(At(L"A:B")));
+    EXPECT_FALSE(Exists(L"A:B"));
+
+    for (const wchar_t* level : {L"A", L"A\\B", L"A\\B\\C"})
+        EXPECT_TRUE(reg.CreateKey(At(level))) << level;
     EXPECT_TRUE(Exists(L"A\\B\\C"));
     EXPECT_TRUE(reg.CreateKey(At(L"A\\B\\C"))); // already there
     EXPECT_TRUE(reg.KeyExists(At(L"A\\B\\C")));

@@ -150,20 +150,58 @@ TEST(ZipArchive, ReplacesExistingFilesAndListsThemAsReplaced) {
     EXPECT_EQ(test::ReadBytes(readme),
               test::ReadBytes(test::ZipFixture(L"expected\\basic\\readme.txt")));
     EXPECT_EQ(test::ReadBytes(Join(scratch.Path(), L"mine.txt")), "not in the archive");
+    EXPECT_TRUE(done.KeptFiles.empty());
+    for (const auto& [path, content] : test::ReadTree(scratch.Path()))
+        EXPECT_FALSE(Contains(path, L".~qp"))
+            << "the earlier readme.txt was left beside the new one";
 }
 
-TEST(ZipArchive, ACrcMismatchRemovesEverythingThisRunCreatedAndNothingElse) {
+TEST(ZipArchive, KeepsReplacedFilesAsideForTheCallerToPutBackOrThrowAway) {
+    for (const bool putBack : {true, false}) {
+        test::ScratchFolder scratch;
+        const std::wstring readme = Join(scratch.Path(), L"readme.txt");
+        test::WriteTextFile(readme, "old version");
+        ZipArchive zip;
+        zip.Open(test::ZipFixture(L"basic.zip"));
+        const ZipExtraction done = zip.ExtractAll(scratch.Path(), {}, ZipReplaced::Keep);
+
+        ASSERT_EQ(done.KeptFiles.size(), 1u);
+        EXPECT_EQ(done.KeptFiles[0].Path, readme);
+        EXPECT_EQ(test::ReadBytes(done.KeptFiles[0].KeptAs), "old version");
+        EXPECT_EQ(test::ReadBytes(readme),
+                  test::ReadBytes(test::ZipFixture(L"expected\\basic\\readme.txt")));
+        if (putBack) {
+            EXPECT_TRUE(PutBackAll(done.KeptFiles));
+            EXPECT_EQ(test::ReadBytes(readme), "old version");
+        } else {
+            DiscardAll(done.KeptFiles);
+        }
+        EXPECT_FALSE(test::FileExists(done.KeptFiles[0].KeptAs));
+    }
+}
+
+TEST(ZipArchive, ACrcMismatchUndoesTheRunAndGivesReplacedFilesTheirEarlierContent) {
     test::ScratchFolder scratch;
     const std::wstring target = scratch.Path();
     test::WriteTextFile(Join(target, L"keep.txt"), "keep");
     ASSERT_TRUE(CreateDirectoryW(Join(target, L"sub").c_str(), nullptr));
     test::WriteTextFile(Join(target, L"sub\\own.txt"), "own");
+    // Two files of an earlier version that the archive replaces before its damaged entry.
+    test::WriteTextFile(Join(target, L"first.txt"), "earlier first");
+    test::WriteTextFile(Join(target, L"sub\\second.txt"), "earlier second");
+    ASSERT_TRUE(SetFileAttributesW(Join(target, L"first.txt").c_str(), FILE_ATTRIBUTE_READONLY));
 
     const std::wstring message = ErrorOf([&] { Extract(test::ZipFixture(L"badcrc.zip"), target); });
 
     EXPECT_EQ(message, L"The archive entry \"sub\\deeper\\third.bin\" is damaged (CRC mismatch).");
-    const Tree left = {{L"keep.txt", "keep"}, {L"sub", std::nullopt}, {L"sub\\own.txt", "own"}};
+    const Tree left = {{L"first.txt", "earlier first"},
+                       {L"keep.txt", "keep"},
+                       {L"sub", std::nullopt},
+                       {L"sub\\own.txt", "own"},
+                       {L"sub\\second.txt", "earlier second"}};
     EXPECT_EQ(test::ReadTree(target), left);
+    EXPECT_EQ(GetFileAttributesW(Join(target, L"first.txt").c_str()) & FILE_ATTRIBUTE_READONLY,
+              DWORD{FILE_ATTRIBUTE_READONLY});
 }
 
 TEST(ZipArchive, DamagedEntryDataFailsTheExtractionAndLeavesNothing) {

@@ -165,6 +165,25 @@ TEST_F(Image, TheCacheAndThePicturesCanvas) {
     }
 }
 
+TEST_F(Image, TheCacheHoldsOnePaintNotTheSumOfAll) {
+    image->Picture().SetGraphic(Plain(10, 10, {255, 0, 0}));
+    image->SetDrawMode(TDrawMode::Stretch);
+    image->SetOpacity(128);
+    image->SetDrawCache(true);
+    form->Show();
+    const auto cached = [&] {
+        test::Pump();
+        const std::uint8_t* pixel = image->Cache()->ScanLine(50) + 4 * 75;
+        return std::vector<int>(pixel, pixel + 4);
+    };
+    const std::vector<int> first = cached();
+    EXPECT_GT(first[2], 0) << "the picture is in the cache";
+    for (int paint = 0; paint < 3; ++paint) {
+        image->InvalidateControl();
+        EXPECT_EQ(cached(), first) << "paint " << paint;
+    }
+}
+
 TEST_F(Image, AutoSizeTakesThePicturesSize) {
     image->SetAutoSize(true);
     image->Picture().SetGraphic(Plain(37, 21, {1, 2, 3}));
