@@ -36,7 +36,10 @@ void CALLBACK MenuTimer(HWND, UINT, UINT_PTR, DWORD) {
             visit->texts.push_back(text);
             visit->enabled.push_back(!(GetMenuState(menu, UINT(index), MF_BYPOSITION) & MF_GRAYED));
         }
-        if (choice < 0) return EndMenu();
+        if (choice < 0) {
+            EndMenu();
+            return;
+        }
         RECT item{};
         GetMenuItemRect(nullptr, menu, UINT(choice), &item);
         SetCursorPos((item.left + item.right) / 2, (item.top + item.bottom) / 2);
@@ -52,10 +55,10 @@ void CALLBACK MenuTimer(HWND, UINT, UINT_PTR, DWORD) {
 }
 } // namespace
 
-void PressKey(WORD key, unsigned modifiers) {
+void KeyStroke(WORD key, unsigned modifiers) {
     HoldModifiers(modifiers);
-    // Alt without Ctrl makes system keys, as on a real keyboard.
-    const bool system = (modifiers & Alt) && !(modifiers & Ctrl);
+    // F10, and keys with Alt but not Ctrl, are system keys, as on a real keyboard.
+    const bool system = key == VK_F10 || ((modifiers & Alt) && !(modifiers & Ctrl));
     HWND focus = GetFocus();
     PostMessageW(focus, system ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1);
     PostMessageW(focus, system ? WM_SYSKEYUP : WM_KEYUP, key, LPARAM(0xC0000001));

@@ -19,7 +19,7 @@ enum Modifier : unsigned { NoModifier = 0, Shift = 1, Ctrl = 2, Alt = 4, AltGr =
 
 // Posts a key's press and release to the focused window with the modifiers held (AltGr as
 // Windows reports it: left Ctrl and right Alt), and lets the message loop translate them.
-void PressKey(WORD key, unsigned modifiers);
+void KeyStroke(WORD key, unsigned modifiers = NoModifier);
 // Posts one WM_CHAR per character to the focused window, as a keyboard layout produces them.
 void TypeText(const std::wstring& text);
 
