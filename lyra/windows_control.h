@@ -148,9 +148,9 @@ class LyWindowsControl : public LyCustomControl {
     std::unique_ptr<toolkit::Font> FTextFont;
     LyFocusFlags FFocusFlags;
     bool FHitTest = true;
-    // A right button release opened the menu; the context-menu message that follows it is
-    // then already served.
-    bool FPopupOpenedByMouse = false;
+    // A right button release or the menu key opened the menu; the context-menu message the
+    // system makes of them is then already served.
+    bool FPopupOpened = false;
     // The key that opened the menu; its release is kept from the system, which would open
     // the menu again.
     WORD FMenuKey = 0;
