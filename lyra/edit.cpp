@@ -92,25 +92,23 @@ void LyCustomEdit::ClampSelection() {
     FSelLength = std::clamp(FSelLength, 0, TextLength() - FPosition);
 }
 
-void LyCustomEdit::SetPasswordChar(wchar_t Value) {
-    if (Value == FPasswordChar) return;
-    FPasswordChar = Value;
+template <class T> void LyCustomEdit::ChangeLayout(T& Field, const T& Value) {
+    if (Field == Value) return;
+    Field = Value;
     UpdateRects();
     Invalidate();
+}
+
+void LyCustomEdit::SetPasswordChar(wchar_t Value) {
+    ChangeLayout(FPasswordChar, Value);
 }
 
 void LyCustomEdit::SetLayout(LyLayout Value) {
-    if (Value == FLayout) return;
-    FLayout = Value;
-    UpdateRects();
-    Invalidate();
+    ChangeLayout(FLayout, Value);
 }
 
 void LyCustomEdit::SetLayoutHorizontal(LyLayout Value) {
-    if (Value == FLayoutHorizontal) return;
-    FLayoutHorizontal = Value;
-    UpdateRects();
-    Invalidate();
+    ChangeLayout(FLayoutHorizontal, Value);
 }
 
 void LyCustomEdit::SetTextHint(const std::wstring& Value) {
@@ -153,10 +151,7 @@ void LyCustomEdit::SetAutoSize(bool Value) {
 }
 
 void LyCustomEdit::SetLineSize(int Value) {
-    if (Value == FLineSize) return;
-    FLineSize = Value;
-    UpdateRects();
-    Invalidate();
+    ChangeLayout(FLineSize, Value);
 }
 
 void LyCustomEdit::SetRoundness(int Value) {
@@ -165,17 +160,11 @@ void LyCustomEdit::SetRoundness(int Value) {
 }
 
 void LyCustomEdit::SetTextMarginX(int Value) {
-    if (Value == FTextMarginX) return;
-    FTextMarginX = Value;
-    UpdateRects();
-    Invalidate();
+    ChangeLayout(FTextMarginX, Value);
 }
 
 void LyCustomEdit::SetTextMarginY(int Value) {
-    if (Value == FTextMarginY) return;
-    FTextMarginY = Value;
-    UpdateRects();
-    Invalidate();
+    ChangeLayout(FTextMarginY, Value);
 }
 
 void LyCustomEdit::SetDetail(LyDetailType Value) {
@@ -384,6 +373,7 @@ void LyCustomEdit::InteractionStateChanged(LyControlState AState) {
 void LyCustomEdit::DoEnter() {
     LyWindowsControl::DoEnter();
     FSystemCaret.Create(Handle(), FIndicatorWidth, TextHeight());
+    PlaceSystemCaret();
     RestartCaretBlink();
     UpdateLineColor();
 }
@@ -434,9 +424,9 @@ void LyCustomEdit::Resize() {
 }
 
 void LyCustomEdit::ParentChanged() {
+    // The base takes the new surroundings' colours.
     LyWindowsControl::ParentChanged();
     if (!Parent() || Loading() || Destroying()) return;
-    UpdateColors();
     ApplyAutoSize();
     UpdateRects();
     Invalidate();

@@ -153,6 +153,8 @@ class LyCustomEdit : public LyWindowsControl, public LyControl {
     void ParentChanged() override;
 
   private:
+    // Stores a value the layout depends on, then lays out and redraws when it changed.
+    template <class T> void ChangeLayout(T& Field, const T& Value);
     // Typing, deleting and pasting: remembered for Undo, case forced, events raised.
     void ChangeText(const std::wstring& Value);
     // Selects from a to b, b being the end that moves.

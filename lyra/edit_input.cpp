@@ -147,8 +147,8 @@ int LyCustomEdit::IndexAt(int ClientX) {
     canvas.Font().Assign(TextFont());
     if (x >= canvas.TextWidth(text)) return TextLength();
     for (int index = 1; index <= TextLength(); ++index) {
-        const int middle =
-            canvas.TextWidth(text.substr(0, index)) - canvas.TextWidth(text.substr(index - 1, 1)) / 2;
+        const int middle = canvas.TextWidth(text.substr(0, index)) -
+                           canvas.TextWidth(text.substr(index - 1, 1)) / 2;
         if (middle >= x) return index - 1;
     }
     return TextLength();

@@ -47,8 +47,9 @@ void ContextMenu::Popup(int screenX, int screenY) {
     }
     auto* control = dynamic_cast<WinControl*>(Owner());
     HWND window = control ? control->Handle() : GetActiveWindow();
-    const int chosen = int(TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
-                                          screenX, screenY, 0, window, nullptr));
+    const int chosen =
+        int(TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, screenX,
+                           screenY, 0, window, nullptr));
     if (chosen > 0 && chosen <= Count() && OnItemClick)
         OnItemClick(this, items_[chosen - 1], chosen - 1);
 }

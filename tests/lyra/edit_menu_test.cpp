@@ -14,7 +14,7 @@ namespace {
 
 using test::Ctrl;
 using test::EditTest;
-using test::PressKey;
+using test::KeyStroke;
 using test::Shift;
 using test::VisitMenu;
 using Positions = std::vector<int>;
@@ -62,18 +62,18 @@ TEST_F(EditMenuTest, ShowsItsEntriesGreyedByTheRules) {
         Prepare(L"abc def", 0, c.select ? 3 : 0);
         if (c.history) {
             edit->SetPosition(7);
-            PressKey(VK_BACK, 0);
+            KeyStroke(VK_BACK);
         }
         const auto visit = RightClickMenu(-1);
         ASSERT_TRUE(visit.opened);
-        EXPECT_EQ(visit.texts, (std::vector<std::wstring>{L"Cut\tCtrl+X", L"Copy\tCtrl+C",
-                                                          L"Paste\tCtrl+V", L"Undo\tCtrl+Z",
-                                                          L"Select All\tCtrl+A"}));
+        EXPECT_EQ(visit.texts,
+                  (std::vector<std::wstring>{L"Cut\tCtrl+X", L"Copy\tCtrl+C", L"Paste\tCtrl+V",
+                                             L"Undo\tCtrl+Z", L"Select All\tCtrl+A"}));
         EXPECT_EQ(visit.enabled, c.enabled);
     }
     // Without CanUndo there is nothing to undo.
     Prepare(L"ab", 2);
-    PressKey(VK_BACK, 0);
+    KeyStroke(VK_BACK);
     edit->SetCanUndo(false);
     EXPECT_FALSE(RightClickMenu(-1).enabled[Undo]);
 }
@@ -101,11 +101,11 @@ TEST_F(EditMenuTest, EachEntryDoesItsWork) {
 }
 
 TEST_F(EditMenuTest, TheMenuKeyAndShiftF10OpenItToo) {
-    for (const auto& [key, modifiers] : {std::pair<WORD, unsigned>{VK_APPS, 0},
-                                         std::pair<WORD, unsigned>{VK_F10, Shift}}) {
+    for (const auto& [key, modifiers] :
+         {std::pair<WORD, unsigned>{VK_APPS, 0}, std::pair<WORD, unsigned>{VK_F10, Shift}}) {
         SCOPED_TRACE(key);
         Prepare(L"abc", 0, 3);
-        const auto visit = VisitMenu([&] { PressKey(key, modifiers); }, SelectAll);
+        const auto visit = VisitMenu([&] { KeyStroke(key, modifiers); }, SelectAll);
         ASSERT_TRUE(visit.opened);
         EXPECT_TRUE(visit.enabled[Copy]);
     }
@@ -125,6 +125,9 @@ TEST_F(EditMenuTest, AnAssignedMenuReplacesTheBuiltInOne) {
     edit->SetPopupMenu(&menu);
     EXPECT_FALSE(RightClickMenu(-1).opened);
     EXPECT_EQ(menu.opened, 1);
+    // Once for the key, none for its release.
+    KeyStroke(VK_APPS);
+    EXPECT_EQ(menu.opened, 2);
     edit->SetPopupMenu(nullptr);
 }
 

@@ -21,8 +21,8 @@ using test::Alt;
 using test::AltGr;
 using test::Ctrl;
 using test::EditTest;
+using test::KeyStroke;
 using test::NoModifier;
-using test::PressKey;
 using test::Shift;
 using test::TypeText;
 using Positions = std::vector<int>;
@@ -108,12 +108,12 @@ TEST_F(EditTest, TypingOverASelectionMakesTwoStepsOfUndo) {
     EXPECT_EQ(valueChanges, 2);
     EXPECT_EQ(edit->HistoryCount(), 2);
 
-    PressKey('Z', Ctrl);
+    KeyStroke('Z', Ctrl);
     EXPECT_EQ(edit->Text(), L"ad");
     EXPECT_EQ(Where(), (Positions{2, 2, 2}));
-    PressKey('Z', Ctrl);
+    KeyStroke('Z', Ctrl);
     EXPECT_EQ(edit->Text(), L"abcd");
-    PressKey('Z', Ctrl);
+    KeyStroke('Z', Ctrl);
     EXPECT_EQ(edit->Text(), L"abcd");
     // Undo raises no event.
     EXPECT_EQ(changes, 2);
@@ -177,55 +177,56 @@ TEST_F(EditTest, CtrlArrowsJumpByWords) {
         {0, 0, VK_DOWN, Ctrl, {2, 2, 2}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.position << " key " << c.key << " mods " << c.modifiers);
+        SCOPED_TRACE(testing::Message()
+                     << c.position << " key " << c.key << " mods " << c.modifiers);
         Prepare(L"ab cd", c.position, c.length);
-        PressKey(c.key, c.modifiers);
+        KeyStroke(c.key, c.modifiers);
         EXPECT_EQ(Where(), c.expected);
         EXPECT_EQ(edit->Text(), L"ab cd");
     }
     Prepare(L"ab cd", 0);
-    PressKey(VK_RIGHT, Ctrl | Shift);
-    PressKey(VK_RIGHT, Ctrl | Shift);
+    KeyStroke(VK_RIGHT, Ctrl | Shift);
+    KeyStroke(VK_RIGHT, Ctrl | Shift);
     EXPECT_EQ(edit->Selection(), L"ab cd");
-    PressKey(VK_RIGHT, Ctrl | Shift);
+    KeyStroke(VK_RIGHT, Ctrl | Shift);
     EXPECT_EQ(edit->SelectionLength(), 5);
 }
 
 TEST_F(EditTest, ShiftExtendsTheSelectionFromItsAnchor) {
     Prepare(L"hello world", 5);
-    PressKey(VK_END, Shift);
+    KeyStroke(VK_END, Shift);
     EXPECT_EQ(Where(), (Positions{5, 5, 11}));
     EXPECT_EQ(edit->Selection(), L" world");
-    PressKey(VK_HOME, Shift);
+    KeyStroke(VK_HOME, Shift);
     EXPECT_EQ(Where(), (Positions{0, 5, 0}));
     EXPECT_EQ(edit->Selection(), L"hello");
-    PressKey(VK_RIGHT, Shift);
+    KeyStroke(VK_RIGHT, Shift);
     EXPECT_EQ(edit->Selection(), L"ello");
-    PressKey(VK_LEFT, Shift);
-    PressKey(VK_LEFT, Shift);
+    KeyStroke(VK_LEFT, Shift);
+    KeyStroke(VK_LEFT, Shift);
     EXPECT_EQ(edit->Selection(), L"hello");
-    PressKey(VK_END);
+    KeyStroke(VK_END);
     EXPECT_EQ(Where(), (Positions{11, 11, 11}));
-    PressKey(VK_LEFT, Shift);
-    PressKey(VK_UP, Shift);
+    KeyStroke(VK_LEFT, Shift);
+    KeyStroke(VK_UP, Shift);
     EXPECT_EQ(edit->Selection(), L"ld");
     // Plain arrows drop the selection: Left at its start, Right at its end.
-    PressKey(VK_LEFT);
+    KeyStroke(VK_LEFT);
     EXPECT_EQ(Where(), (Positions{9, 9, 9}));
-    PressKey(VK_RIGHT, Shift);
-    PressKey(VK_RIGHT);
+    KeyStroke(VK_RIGHT, Shift);
+    KeyStroke(VK_RIGHT);
     EXPECT_EQ(Where(), (Positions{10, 10, 10}));
-    PressKey(VK_HOME);
+    KeyStroke(VK_HOME);
     EXPECT_EQ(Where(), (Positions{0, 0, 0}));
 
     edit->SetEnableSelection(false);
-    PressKey(VK_END, Shift);
+    KeyStroke(VK_END, Shift);
     EXPECT_EQ(Where(), (Positions{11, 11, 11}));
 }
 
 TEST_F(EditTest, CtrlASelectsEverythingAndTypingReplacesIt) {
     Prepare(L"old text", 3);
-    PressKey('A', Ctrl);
+    KeyStroke('A', Ctrl);
     EXPECT_EQ(edit->Selection(), L"old text");
     TypeText(L"n");
     EXPECT_EQ(edit->Text(), L"n");
@@ -240,23 +241,18 @@ TEST_F(EditTest, BackspaceAndDeleteRemoveACharacterAWordOrTheSelection) {
         std::wstring text;
         int caret;
     } cases[] = {
-        {3, 0, VK_BACK, NoModifier, L"ab cd", 2},
-        {0, 0, VK_BACK, NoModifier, L"abc def", 0},
-        {7, 0, VK_BACK, Ctrl, L"abc ", 4},
-        {5, 0, VK_BACK, Ctrl, L"abc ef", 4},
-        {1, 4, VK_BACK, NoModifier, L"aef", 1},
-        {1, 4, VK_BACK, Ctrl, L"aef", 1},
-        {3, 0, VK_DELETE, NoModifier, L"abcdef", 3},
-        {7, 0, VK_DELETE, NoModifier, L"abc def", 7},
-        {3, 0, VK_DELETE, Ctrl, L"abc", 3},
-        {0, 0, VK_DELETE, Ctrl, L" def", 0},
+        {3, 0, VK_BACK, NoModifier, L"ab def", 2},   {0, 0, VK_BACK, NoModifier, L"abc def", 0},
+        {7, 0, VK_BACK, Ctrl, L"abc ", 4},           {5, 0, VK_BACK, Ctrl, L"abc ef", 4},
+        {1, 4, VK_BACK, NoModifier, L"aef", 1},      {1, 4, VK_BACK, Ctrl, L"aef", 1},
+        {3, 0, VK_DELETE, NoModifier, L"abcdef", 3}, {7, 0, VK_DELETE, NoModifier, L"abc def", 7},
+        {3, 0, VK_DELETE, Ctrl, L"abc", 3},          {0, 0, VK_DELETE, Ctrl, L" def", 0},
         {1, 4, VK_DELETE, NoModifier, L"aef", 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.position << "+" << c.length << " key " << c.key
                                         << " mods " << c.modifiers);
         Prepare(L"abc def", c.position, c.length);
-        PressKey(c.key, c.modifiers);
+        KeyStroke(c.key, c.modifiers);
         EXPECT_EQ(edit->Text(), c.text);
         EXPECT_EQ(Where(), (Positions{c.caret, c.caret, c.caret}));
         EXPECT_EQ(changes, c.text == L"abc def" ? 0 : 1);
@@ -266,7 +262,7 @@ TEST_F(EditTest, BackspaceAndDeleteRemoveACharacterAWordOrTheSelection) {
 TEST_F(EditTest, PastedLineBreaksGoAndTheCaretFollowsThePastedText) {
     toolkit::Clipboard::SetText(L"C:\\Program\r\nFiles\n");
     Prepare(L"[old]", 1, 3);
-    PressKey('V', Ctrl);
+    KeyStroke('V', Ctrl);
     EXPECT_EQ(edit->Text(), L"[C:\\ProgramFiles]");
     EXPECT_EQ(Where(), (Positions{16, 16, 16}));
     EXPECT_EQ(changes, 1);
@@ -274,7 +270,7 @@ TEST_F(EditTest, PastedLineBreaksGoAndTheCaretFollowsThePastedText) {
     EXPECT_EQ(edit->Text(), L"[old]");
 
     Prepare(L"ab", 2);
-    PressKey('V', Ctrl);
+    KeyStroke('V', Ctrl);
     EXPECT_EQ(edit->Text(), L"abC:\\ProgramFiles");
     EXPECT_EQ(edit->Position(), 17);
 }
@@ -282,16 +278,16 @@ TEST_F(EditTest, PastedLineBreaksGoAndTheCaretFollowsThePastedText) {
 TEST_F(EditTest, CopyAndCutWithoutASelectionLeaveTheClipboardAlone) {
     toolkit::Clipboard::SetText(L"keep");
     Prepare(L"abc", 1);
-    PressKey('C', Ctrl);
-    PressKey('X', Ctrl);
+    KeyStroke('C', Ctrl);
+    KeyStroke('X', Ctrl);
     EXPECT_EQ(toolkit::Clipboard::Text(), L"keep");
     EXPECT_EQ(edit->Text(), L"abc");
 
     Prepare(L"abcdef", 1, 3);
-    PressKey('C', Ctrl);
+    KeyStroke('C', Ctrl);
     EXPECT_EQ(toolkit::Clipboard::Text(), L"bcd");
     Prepare(L"abcdef", 4, 2);
-    PressKey('X', Ctrl);
+    KeyStroke('X', Ctrl);
     EXPECT_EQ(toolkit::Clipboard::Text(), L"ef");
     EXPECT_EQ(edit->Text(), L"abcd");
     EXPECT_EQ(changes, 1);
@@ -311,12 +307,12 @@ TEST_F(EditTest, NumbersOnlyTakesDigitsAndWholeNumbers) {
         SCOPED_TRACE(std::string(c.pasted.begin(), c.pasted.end()));
         Prepare(L"1234", 4);
         toolkit::Clipboard::SetText(c.pasted);
-        PressKey('V', Ctrl);
+        KeyStroke('V', Ctrl);
         EXPECT_EQ(edit->Text(), c.text);
     }
     // An emptied field reads 0 once it loses the focus.
     Prepare(L"5", 1);
-    PressKey(VK_BACK);
+    KeyStroke(VK_BACK);
     EXPECT_EQ(edit->Text(), L"");
     SetFocus(nullptr);
     test::Pump();
@@ -334,8 +330,8 @@ TEST_F(EditTest, CharCaseForcesAsciiLetters) {
     edit->SetText(L"MiXeD");
     EXPECT_EQ(edit->Text(), L"mixed");
     toolkit::Clipboard::SetText(L"PASTE");
-    PressKey(VK_END);
-    PressKey('V', Ctrl);
+    KeyStroke(VK_END);
+    KeyStroke('V', Ctrl);
     EXPECT_EQ(edit->Text(), L"mixedpaste");
     edit->SetCharCase(LyCharCase::Both);
     TypeText(L"Q");
@@ -350,14 +346,14 @@ TEST_F(EditTest, AltGrCharactersAreTypedAndRunNoShortcut) {
         wchar_t character;
     } strokes[] = {{VK_OEM_4, L'\\'}, {'Q', L'@'}, {'Z', L'\u017c'}, {'A', L'\u0105'}};
     for (const auto& stroke : strokes) {
-        test::PressKey(stroke.key, AltGr);
+        test::KeyStroke(stroke.key, AltGr);
         TypeText(std::wstring(1, stroke.character));
     }
     EXPECT_EQ(edit->Text(), L"C:\\@\u017c\u0105");
     EXPECT_EQ(edit->Position(), 6);
     EXPECT_EQ(edit->HistoryCount(), 4);
     // Alt alone types nothing (Alt+letter is a menu's mnemonic).
-    PressKey('D', Alt);
+    KeyStroke('D', Alt);
     EXPECT_EQ(edit->Text(), L"C:\\@\u017c\u0105");
 }
 
@@ -378,16 +374,16 @@ TEST_F(EditTest, PasswordTextIsMaskedInThePixelsAndNeverCopied) {
     edit->SetPasswordChar(L'*');
     toolkit::Clipboard::SetText(L"keep");
     Prepare(L"my secret", 0);
-    PressKey('A', Ctrl);
-    PressKey('C', Ctrl);
-    PressKey('X', Ctrl);
+    KeyStroke('A', Ctrl);
+    KeyStroke('C', Ctrl);
+    KeyStroke('X', Ctrl);
     EXPECT_EQ(toolkit::Clipboard::Text(), L"keep");
     EXPECT_EQ(edit->Text(), L"my secret");
     // A password has no words: the jumps go to its ends.
     Prepare(L"my secret", 4);
-    PressKey(VK_LEFT, Ctrl);
+    KeyStroke(VK_LEFT, Ctrl);
     EXPECT_EQ(edit->Position(), 0);
-    PressKey(VK_RIGHT, Ctrl);
+    KeyStroke(VK_RIGHT, Ctrl);
     EXPECT_EQ(edit->Position(), 9);
 }
 
@@ -396,7 +392,7 @@ TEST_F(EditTest, ALongTextScrollsSoTheCaretStaysInTheField) {
     ASSERT_TRUE(edit->ExtendsBounds());
     const int width = edit->TxtRect().right - edit->TxtRect().left;
     for (WORD key : {VK_END, VK_HOME, VK_END}) {
-        PressKey(key);
+        KeyStroke(key);
         EXPECT_GE(edit->DrawPosition(), 0);
         EXPECT_LE(edit->DrawPosition(), width);
     }
@@ -424,7 +420,7 @@ TEST_F(EditTest, TheCaretBlinksOnlyWhileFocused) {
     ASSERT_TRUE(test::PumpUntil([&] { return edit->CaretShown(); }));
     // A key shows it again at once.
     ASSERT_TRUE(test::PumpUntil([&] { return !edit->CaretShown(); }));
-    PressKey(VK_LEFT);
+    KeyStroke(VK_LEFT);
     EXPECT_TRUE(edit->CaretShown());
 
     SetFocus(nullptr);
@@ -439,7 +435,7 @@ TEST_F(EditTest, TheSystemCaretFollowsTheDrawnOne) {
     POINT caret{};
     ASSERT_TRUE(GetCaretPos(&caret));
     EXPECT_EQ(caret.x, edit->TxtRect().left + edit->DrawPosition());
-    PressKey(VK_END);
+    KeyStroke(VK_END);
     ASSERT_TRUE(GetCaretPos(&caret));
     EXPECT_EQ(caret.x, edit->TxtRect().left + edit->DrawPosition());
     EXPECT_GT(edit->DrawPosition(), 0);
@@ -499,7 +495,8 @@ TEST_F(EditTest, ClicksPlaceTheCaretAndDragsSelect) {
     EXPECT_EQ(Where(), (Positions{1, 1, 4}));
 
     // Shift+click moves the free end, the anchor stays.
-    SendMessageW(edit->Handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(xAfter(0), middle));
+    SendMessageW(edit->Handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT,
+                 MAKELPARAM(xAfter(0), middle));
     SendMessageW(edit->Handle(), WM_LBUTTONUP, MK_SHIFT, MAKELPARAM(xAfter(0), middle));
     EXPECT_EQ(Where(), (Positions{0, 1, 0}));
 

@@ -3,18 +3,17 @@
 namespace test {
 
 namespace {
-void HoldModifiers(unsigned modifiers) {
-    BYTE state[256]{};
-    GetKeyboardState(state);
-    auto hold = [&](std::initializer_list<int> keys, bool down) {
-        for (int key : keys)
-            state[key] = down ? 0x80 : 0;
-    };
-    hold({VK_SHIFT, VK_LSHIFT}, modifiers & Shift);
-    hold({VK_CONTROL, VK_LCONTROL}, modifiers & Ctrl);
-    // AltGr is the right Alt key.
-    hold({VK_MENU, (modifiers & AltGr) == AltGr ? VK_RMENU : VK_LMENU}, modifiers & Alt);
-    SetKeyboardState(state);
+INPUT KeyInput(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = WORD(MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    // The keys of the navigation block and the right Alt (AltGr) are extended keys.
+    for (WORD extended : {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_HOME, VK_END, VK_DELETE, VK_INSERT,
+                          VK_APPS, VK_RMENU, VK_RCONTROL})
+        if (key == extended) input.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+    return input;
 }
 
 // The visit in progress; the thread timer that drives it has no other way in.
@@ -36,7 +35,10 @@ void CALLBACK MenuTimer(HWND, UINT, UINT_PTR, DWORD) {
             visit->texts.push_back(text);
             visit->enabled.push_back(!(GetMenuState(menu, UINT(index), MF_BYPOSITION) & MF_GRAYED));
         }
-        if (choice < 0) return EndMenu();
+        if (choice < 0) {
+            EndMenu();
+            return;
+        }
         RECT item{};
         GetMenuItemRect(nullptr, menu, UINT(choice), &item);
         SetCursorPos((item.left + item.right) / 2, (item.top + item.bottom) / 2);
@@ -52,15 +54,22 @@ void CALLBACK MenuTimer(HWND, UINT, UINT_PTR, DWORD) {
 }
 } // namespace
 
-void PressKey(WORD key, unsigned modifiers) {
-    HoldModifiers(modifiers);
-    // Alt without Ctrl makes system keys, as on a real keyboard.
-    const bool system = (modifiers & Alt) && !(modifiers & Ctrl);
-    HWND focus = GetFocus();
-    PostMessageW(focus, system ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1);
-    PostMessageW(focus, system ? WM_SYSKEYUP : WM_KEYUP, key, LPARAM(0xC0000001));
+void KeyStroke(WORD key, unsigned modifiers) {
+    // Real keyboard input: the modifiers are in the key state the control reads, as they would
+    // be for a user's keys, and the layout translates the key as it would.
+    std::vector<WORD> held;
+    if (modifiers & Shift) held.push_back(VK_SHIFT);
+    if (modifiers & Ctrl) held.push_back(VK_CONTROL);
+    if (modifiers & Alt) held.push_back((modifiers & AltGr) == AltGr ? VK_RMENU : VK_MENU);
+    std::vector<INPUT> inputs;
+    for (WORD modifier : held)
+        inputs.push_back(KeyInput(modifier, false));
+    inputs.push_back(KeyInput(key, false));
+    inputs.push_back(KeyInput(key, true));
+    for (auto modifier = held.rbegin(); modifier != held.rend(); ++modifier)
+        inputs.push_back(KeyInput(*modifier, true));
+    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
     Pump();
-    HoldModifiers(NoModifier);
 }
 
 void TypeText(const std::wstring& text) {
@@ -97,11 +106,6 @@ void EditTest::SetUp() {
     Pump();
     edit->SetFocus();
     Pump();
-}
-
-void EditTest::TearDown() {
-    HoldModifiers(NoModifier);
-    GuiTest::TearDown();
 }
 
 void EditTest::Prepare(const std::wstring& text, int position, int length) {

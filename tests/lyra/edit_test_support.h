@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the edit's tests: a white framework host with one focused edit on it, keys with
-// modifiers and typed characters through the message queue, and a visit of the system popup
-// menu that reads its entries and clicks one of them.
+// modifiers as real input and typed characters through the message queue, and a visit of the system
+// popup menu that reads its entries and clicks one of them.
 #include "buffered_controls.h"
 #include "lyra/edit.h"
 #include "tests/gui_support/gui_test_support.h"
@@ -17,9 +17,9 @@ namespace test {
 
 enum Modifier : unsigned { NoModifier = 0, Shift = 1, Ctrl = 2, Alt = 4, AltGr = Ctrl | Alt };
 
-// Posts a key's press and release to the focused window with the modifiers held (AltGr as
-// Windows reports it: left Ctrl and right Alt), and lets the message loop translate them.
-void PressKey(WORD key, unsigned modifiers);
+// A key's press and release with the modifiers held (AltGr as Windows reports it: left Ctrl
+// and right Alt), sent as real keyboard input to the focused window.
+void KeyStroke(WORD key, unsigned modifiers = NoModifier);
 // Posts one WM_CHAR per character to the focused window, as a keyboard layout produces them.
 void TypeText(const std::wstring& text);
 
@@ -37,7 +37,6 @@ MenuVisit VisitMenu(const std::function<void()>& open, int choose);
 class EditTest : public GuiTest {
   protected:
     void SetUp() override;
-    void TearDown() override;
     // Replaces the text and puts the caret at Position with a selection of Length.
     void Prepare(const std::wstring& text, int position = 0, int length = 0);
     // The right-button press and release at a client point, as the system sends them.
