@@ -157,7 +157,7 @@ void TInstaller::UpdateNavigation() {
     // The focus must not stay on a button that has just gone.
     for (lyra::LyButton* button : {Navigation_Next, Navigation_Install, Navigation_Close}) {
         if (button->Visible()) {
-            if (Visible()) SetActiveControl(button);
+            SetActiveControl(button);
             break;
         }
     }

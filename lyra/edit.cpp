@@ -41,6 +41,7 @@ LyCustomEdit::LyCustomEdit(toolkit::Component* AOwner)
     CreateDefaultMenu();
     SetBounds(Left(), Top(), 150, 35);
     UpdateColors();
+    TextStored();
 }
 
 LyCustomEdit::~LyCustomEdit() {
@@ -55,6 +56,7 @@ std::wstring LyCustomEdit::DisplayText() const {
 
 void LyCustomEdit::SetText(const std::wstring& Value) {
     FText = ApplyCharCase(Value, FCharCase);
+    TextStored();
     FHistory.clear();
     ClampSelection();
     if (!Loading() && OnChangeValue) OnChangeValue(this);
@@ -101,6 +103,12 @@ template <class T> void LyCustomEdit::ChangeLayout(T& Field, const T& Value) {
 
 void LyCustomEdit::SetPasswordChar(wchar_t Value) {
     ChangeLayout(FPasswordChar, Value);
+    TextStored();
+}
+
+void LyCustomEdit::TextStored() {
+    // The window text is what screen readers read out; a password is never in it.
+    SetCaption(FPasswordChar ? std::wstring() : FText);
 }
 
 void LyCustomEdit::SetLayout(LyLayout Value) {
@@ -124,6 +132,7 @@ void LyCustomEdit::SetCanUndo(bool Value) {
 void LyCustomEdit::SetCharCase(LyCharCase Value) {
     FCharCase = Value;
     FText = ApplyCharCase(FText, Value);
+    TextStored();
     Invalidate();
 }
 
@@ -132,6 +141,7 @@ void LyCustomEdit::SetNumbersOnly(bool Value) {
     FNumbersOnly = Value;
     if (Value && !ParseInt64(FText)) {
         FText = L"0";
+        TextStored();
         ClampSelection();
         UpdateRects();
     }
@@ -209,6 +219,7 @@ void LyCustomEdit::MoveCaret(int Index) {
 void LyCustomEdit::ChangeText(const std::wstring& Value) {
     if (FCanUndo) FHistory.push_back(FText);
     FText = ApplyCharCase(Value, FCharCase);
+    TextStored();
     ClampSelection();
     if (OnChange) OnChange(this);
     if (OnChangeValue) OnChangeValue(this);
@@ -233,6 +244,7 @@ void LyCustomEdit::SelectAll() {
 void LyCustomEdit::Undo() {
     if (!FCanUndo || FHistory.empty()) return;
     FText = std::move(FHistory.back());
+    TextStored();
     FHistory.pop_back();
     ClampSelection();
     UpdateRects();

@@ -153,6 +153,8 @@ class LyCustomEdit : public LyWindowsControl, public LyControl {
     void ParentChanged() override;
 
   private:
+    // Keeps the window text in step with the content.
+    void TextStored();
     // Stores a value the layout depends on, then lays out and redraws when it changed.
     template <class T> void ChangeLayout(T& Field, const T& Value);
     // Typing, deleting and pasting: remembered for Undo, case forced, events raised.

@@ -17,6 +17,9 @@
 namespace test {
 namespace {
 
+// Closing the wizard before anything was installed: the user said no.
+constexpr DWORD kDeclined = 2;
+
 const wchar_t kWelcome[] = L"Welcome to the Quillpad installer";
 const wchar_t kProcesses[] = L"The following processes need to be closed";
 const wchar_t kLicense[] = L"License agreement";
@@ -91,7 +94,9 @@ class Wizard : public ::testing::Test {
         EndProcessesNamed(L"Quillpad.exe");
         EndProcessesNamed(L"QUILLPAD.EXE");
     }
-    std::wstring Target() const { return scratch.Path() + L"\\Apps\\Quillpad"; }
+    std::wstring Target() const { return scratch.Path() + L"\\Quillpad"; }
+    // A folder whose parent the settings page has to create.
+    std::wstring NewTarget() const { return scratch.Path() + L"\\Apps\\Quillpad"; }
 
     void Open(const std::wstring& arguments = L"", const std::wstring& exe = SetupExe()) {
         StartProcess(L"\"" + exe + L"\" " + arguments, setup);
@@ -175,7 +180,7 @@ TEST_F(Wizard, AWholeInstallationLeavesWhatASilentOneDoes) {
     EXPECT_TRUE(Contains(Answer(L"Invalid Path", L"Ok"),
                          L"You can't install this app there. Windows will not like that."));
     ASSERT_TRUE(OnPage(kSettings));
-    TypePath(Target());
+    TypePath(NewTarget());
     Press(L"Next");
     ASSERT_TRUE(OnPage(kReady));
     EXPECT_TRUE(FileExists(scratch.Path() + L"\\Apps")) << "the parent folder was created";
@@ -194,12 +199,36 @@ TEST_F(Wizard, AWholeInstallationLeavesWhatASilentOneDoes) {
     ASSERT_NE(app, nullptr) << "the installed Quillpad.exe runs";
     EndProcessesNamed(L"Quillpad.exe");
 
-    const auto wizard = InstallationTraces(Target());
+    const auto wizard = InstallationTraces(NewTarget());
     CleanInstallState::Clean();
-    RemoveTree(Target());
-    ProcessResult silent = RunSetupFromConsole(L"-silent -installpath \"" + Target() + L"\"");
+    RemoveTree(NewTarget());
+    ProcessResult silent = RunSetupFromConsole(L"-silent -installpath \"" + NewTarget() + L"\"");
     ASSERT_EQ(silent.exitCode, 0u);
-    EXPECT_EQ(wizard, InstallationTraces(Target()));
+    EXPECT_EQ(wizard, InstallationTraces(NewTarget()));
+}
+
+TEST_F(Wizard, TheKeyboardAloneGetsThroughTheLicence) {
+    Open();
+    ASSERT_TRUE(OnPage(kWelcome));
+    // Tab moves along the stored order until the wanted control has the focus.
+    auto tabTo = [&](const std::wstring& text) {
+        for (int i = 0; i < 12; ++i) {
+            Sleep(150);
+            if (WindowText(FocusedWindow(window)) == text) return true;
+            PressKeyIn(window, VK_TAB);
+        }
+        return false;
+    };
+    ASSERT_TRUE(tabTo(L"Next"));
+    PressKeyIn(window, VK_RETURN);
+    ASSERT_TRUE(OnPage(kLicense));
+    ASSERT_TRUE(tabTo(L"Agree"));
+    PressKeyIn(window, VK_SPACE);
+    ASSERT_TRUE(tabTo(L"Next"));
+    PressKeyIn(window, VK_SPACE);
+    EXPECT_TRUE(OnPage(kSettings)) << "Space on Agree chose it, Space on Next went on";
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_NE(setup.Wait(), WAIT_TIMEOUT);
 }
 
 TEST_F(Wizard, PreviousGoesBackAndTheSlideLeavesOnePage) {
@@ -219,7 +248,7 @@ TEST_F(Wizard, PreviousGoesBackAndTheSlideLeavesOnePage) {
     ClickControl(previous);
     EXPECT_TRUE(OnPage(kWelcome));
     PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(setup.Wait(), 0u);
+    EXPECT_EQ(setup.Wait(), kDeclined);
 }
 
 TEST_F(Wizard, RunningCopiesHoldTheWizardOnTheProcessesPage) {
@@ -256,7 +285,7 @@ TEST_F(Wizard, RunningCopiesHoldTheWizardOnTheProcessesPage) {
     EXPECT_TRUE(OnPage(kLicense));
     EXPECT_EQ(other.Wait(0), WAIT_TIMEOUT) << "QUILLPAD.EXE was left alone";
     PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(setup.Wait(), 0u);
+    EXPECT_EQ(setup.Wait(), kDeclined);
 }
 
 TEST_F(Wizard, StartInstallsWithoutAClickAndCloseAfterFinishEndsByItself) {
@@ -343,7 +372,7 @@ TEST_F(Wizard, ClosingWithAdDeletesTheInstallerFile) {
     Open(L"-ad", copy);
     ASSERT_TRUE(OnPage(kWelcome));
     PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(setup.Wait(), 0u);
+    EXPECT_EQ(setup.Wait(), kDeclined);
     const DWORD start = GetTickCount();
     while (FileExists(copy) && GetTickCount() - start < 20000) Sleep(200);
     EXPECT_FALSE(FileExists(copy));
@@ -373,7 +402,7 @@ TEST_F(Wizard, ABuildWithAChoiceAsksForTheInstallTypeFirst) {
     const std::wstring lines = ReadTextFile(trace);
     EXPECT_NE(lines.find(L"-alluser -force"), std::wstring::npos) << Narrow(lines);
     PostMessageW(elevated, WM_CLOSE, 0, 0);
-    EXPECT_EQ(setup.Wait(), 0u) << "the first copy ends with the elevated copy's outcome";
+    EXPECT_EQ(setup.Wait(), kDeclined) << "the first copy ends with the elevated copy's outcome";
 }
 
 TEST_F(Wizard, AThemeSwitchRecoloursTheOpenPage) {
@@ -405,7 +434,7 @@ TEST_F(Wizard, AThemeSwitchRecoloursTheOpenPage) {
     while (background() > 80 && GetTickCount() - start < 15000) Sleep(50);
     EXPECT_LE(background(), 80) << "the page follows the dark theme";
     PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(setup.Wait(), 0u);
+    EXPECT_EQ(setup.Wait(), kDeclined);
 }
 
 } // namespace
