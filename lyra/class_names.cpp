@@ -2,6 +2,7 @@
 
 #include "lyra/button.h"
 #include "lyra/check_box.h"
+#include "lyra/edit.h"
 #include "lyra/icon_view.h"
 #include "lyra/panel.h"
 #include "lyra/progress.h"
@@ -19,6 +20,7 @@ void RegisterFrameworkClasses() {
     using toolkit::ClassRegistry;
     ClassRegistry::Register<LyButton>(L"LyButton");
     ClassRegistry::Register<LyCheckBox>(L"LyCheckBox");
+    ClassRegistry::Register<LyEdit>(L"LyEdit");
     ClassRegistry::Register<LyIconView>(L"LyIconView");
     ClassRegistry::Register<LyPanel>(L"LyPanel");
     ClassRegistry::Register<LyProgress>(L"LyProgress");

@@ -208,6 +208,27 @@ void LyWindowsControl::KeyDownNotification(WORD key, toolkit::ShiftState shift,
     if (!canHandle) allowNavigation = false;
 }
 
+void LyWindowsControl::KeyDown(WORD& key, toolkit::ShiftState shift) {
+    LyCustomControl::KeyDown(key, shift);
+    // The open menu may have taken the release of the last menu key.
+    FMenuKey = 0;
+    FPopupOpened = false;
+    const bool menuKey =
+        key == VK_APPS || (key == VK_F10 && shift.Contains(toolkit::ShiftKey::Shift));
+    if (!menuKey || !HasPopupMenu()) return;
+    FMenuKey = key;
+    FPopupOpened = true;
+    key = 0;
+    OpenPopupMenu(Width() / 2, Height() / 2);
+}
+
+void LyWindowsControl::KeyUp(WORD& key, toolkit::ShiftState shift) {
+    LyCustomControl::KeyUp(key, shift);
+    if (key == 0 || key != FMenuKey) return;
+    FMenuKey = 0;
+    key = 0;
+}
+
 void LyWindowsControl::CreateWnd() {
     FCreated = true;
     LyCustomControl::CreateWnd();
@@ -258,14 +279,14 @@ void LyWindowsControl::MouseUp(toolkit::MouseButton button, toolkit::ShiftState 
     LyCustomControl::MouseUp(button, shift, x, y);
     SetState(LyControlState::Hover);
     if (button == toolkit::MouseButton::Right) {
-        FPopupOpenedByMouse = PopupMenu() != nullptr;
+        FPopupOpened = HasPopupMenu();
         OpenPopupMenu(x, y);
     }
 }
 
 bool LyWindowsControl::ContextPopup(POINT screenPoint) {
-    if (std::exchange(FPopupOpenedByMouse, false)) return true;
-    if (!PopupMenu()) return false;
+    if (std::exchange(FPopupOpened, false)) return true;
+    if (!HasPopupMenu()) return false;
     const POINT client = ScreenToClient(screenPoint);
     OpenPopupMenu(client.x, client.y);
     return true;

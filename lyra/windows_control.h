@@ -95,6 +95,8 @@ class LyWindowsControl : public LyCustomControl {
     virtual void FontUpdate();
     // Opens PopupMenu at a client point.
     virtual void OpenPopupMenu(int X, int Y);
+    // Whether OpenPopupMenu has a menu to open: PopupMenu, or a control's built-in one.
+    virtual bool HasPopupMenu() const { return PopupMenu() != nullptr; }
     // Scales the text font and the padding.
     virtual void ScaleChanged(float Scaling);
     // Clears CanHandle for the keys FocusFlags keeps, so they reach the control instead of
@@ -113,6 +115,9 @@ class LyWindowsControl : public LyCustomControl {
     void AdjustClientRect(RECT& rect) const override;
     LRESULT NcHitTest(POINT screenPoint) override;
     void KeyDownNotification(WORD key, toolkit::ShiftState shift, bool& allowNavigation) override;
+    // The menu key and Shift+F10 open the control's menu (its built-in one too).
+    void KeyDown(WORD& key, toolkit::ShiftState shift) override;
+    void KeyUp(WORD& key, toolkit::ShiftState shift) override;
     void MouseEnter() override;
     void MouseLeave() override;
     void MouseDown(toolkit::MouseButton button, toolkit::ShiftState shift, int x, int y) override;
@@ -143,9 +148,12 @@ class LyWindowsControl : public LyCustomControl {
     std::unique_ptr<toolkit::Font> FTextFont;
     LyFocusFlags FFocusFlags;
     bool FHitTest = true;
-    // A right button release opened the menu; the context-menu message that follows it is
-    // then already served.
-    bool FPopupOpenedByMouse = false;
+    // A right button release or the menu key opened the menu; the context-menu message the
+    // system makes of them is then already served.
+    bool FPopupOpened = false;
+    // The key that opened the menu; its release is kept from the system, which would open
+    // the menu again.
+    WORD FMenuKey = 0;
 };
 
 } // namespace lyra
