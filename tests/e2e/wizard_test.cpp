@@ -183,7 +183,7 @@ TEST_F(Wizard, AWholeInstallationLeavesWhatASilentOneDoes) {
     TypePath(NewTarget());
     Press(L"Next");
     ASSERT_TRUE(OnPage(kReady));
-    EXPECT_TRUE(FileExists(scratch.Path() + L"\\Apps")) << "the parent folder was created";
+    EXPECT_TRUE(FolderExists(scratch.Path() + L"\\Apps")) << "the parent folder was created";
 
     Press(L"Install");
     ASSERT_TRUE(OnPage(kInstalling));
@@ -211,10 +211,14 @@ TEST_F(Wizard, TheKeyboardAloneGetsThroughTheLicence) {
     Open();
     ASSERT_TRUE(OnPage(kWelcome));
     // Tab moves along the stored order until the wanted control has the focus.
+    std::wstring visited;
     auto tabTo = [&](const std::wstring& text) {
+        visited.clear();
         for (int i = 0; i < 12; ++i) {
             Sleep(150);
-            if (WindowText(FocusedWindow(window)) == text) return true;
+            const std::wstring focused = WindowText(FocusedWindow(window));
+            if (focused == text) return true;
+            visited += L"[" + focused + L"] ";
             PressKeyIn(window, VK_TAB);
         }
         return false;
@@ -222,7 +226,7 @@ TEST_F(Wizard, TheKeyboardAloneGetsThroughTheLicence) {
     ASSERT_TRUE(tabTo(L"Next"));
     PressKeyIn(window, VK_RETURN);
     ASSERT_TRUE(OnPage(kLicense));
-    ASSERT_TRUE(tabTo(L"Agree"));
+    ASSERT_TRUE(tabTo(L"Agree")) << "focus went through " << Narrow(visited);
     PressKeyIn(window, VK_SPACE);
     ASSERT_TRUE(tabTo(L"Next"));
     PressKeyIn(window, VK_SPACE);

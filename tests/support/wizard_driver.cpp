@@ -134,10 +134,8 @@ void PressKeyIn(HWND top, WORD key, bool shift) {
     // The receiving thread reads Shift from its own key state, which posted messages do not
     // change: the thread is told of Shift through its own queue first.
     if (shift) PostMessageW(focus, WM_KEYDOWN, VK_SHIFT, 1);
+    // The receiving loop's TranslateMessage makes the character message, as for a real key.
     PostMessageW(focus, WM_KEYDOWN, key, down);
-    const UINT character = MapVirtualKeyW(key, MAPVK_VK_TO_CHAR);
-    if (character >= 32 || key == VK_RETURN || key == VK_SPACE)
-        PostMessageW(focus, WM_CHAR, character, down);
     PostMessageW(focus, WM_KEYUP, key, up);
     if (shift) PostMessageW(focus, WM_KEYUP, VK_SHIFT, LPARAM(3) << 30 | 1);
 }

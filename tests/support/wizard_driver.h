@@ -25,7 +25,7 @@ bool WaitForControlGone(HWND top, const std::wstring& text, DWORD timeoutMs = 15
 void ClickControl(HWND control);
 // Finds the control by its text (waiting for it) and clicks it; false when it never came.
 bool ClickText(HWND top, const std::wstring& text);
-// A key press (down, character, up) to the window that has the keyboard focus in the
+// A key press (down, up; the character follows from the down) to the window that has the keyboard focus in the
 // window's thread.
 void PressKeyIn(HWND top, WORD key, bool shift = false);
 // Types text, one character message after another, into the focused window.
