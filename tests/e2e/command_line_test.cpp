@@ -1,8 +1,11 @@
 // The switches, run from cmd.exe as a user or a deployment script would.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "tests/e2e/installer_run.h"
 #include "tests/support/windows.h"
+#include "tests/support/wizard_driver.h"
 
 namespace test {
 namespace {
@@ -104,25 +107,29 @@ TEST_F(CommandLine, SilentThenStartOpensTheWindowOnTheInstallingPage) {
 TEST_F(CommandLine, WithoutAConsoleErrorsAreShownInAMessage) {
     StartedProcess setup;
     StartProcess(L"\"" + SetupExe() + L"\" -option x", setup);
-    HWND box = WaitForWindow(L"Error", setup.pid);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), L"The provided parameters are invalid!");
-    PressDialogButton(box, IDOK);
+    HWND message = WaitForMessage(setup.pid, L"Error");
+    ASSERT_NE(message, nullptr);
+    const auto texts = MessageTexts(message);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), L"The provided parameters are invalid!"),
+              texts.end());
+    EXPECT_TRUE(AnswerMessage(message, L"Ok"));
     EXPECT_EQ(setup.Wait(), 1u);
 }
 
 TEST_F(CommandLine, SecondInstanceIsRefusedUnlessForced) {
     StartedProcess first;
     StartProcess(L"\"" + SetupExe() + L"\"", first);
-    HWND window = WaitForWindow(L"Quillpad Studio Installer", first.pid);
+    HWND window = WaitForWizard(first.pid);
     ASSERT_NE(window, nullptr);
 
     StartedProcess second;
     StartProcess(L"\"" + SetupExe() + L"\" -help", second);
-    HWND box = WaitForWindow(L"Program is already running", second.pid);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), L"A instance of the installer is already running.");
-    PressDialogButton(box, IDOK);
+    HWND message = WaitForMessage(second.pid, L"Program is already running");
+    ASSERT_NE(message, nullptr);
+    const auto texts = MessageTexts(message);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), L"A instance of the installer is already running."),
+              texts.end());
+    EXPECT_TRUE(AnswerMessage(message, L"Ok"));
     EXPECT_EQ(second.Wait(), 1u) << "the second copy could not start";
 
     // "-force" anywhere, also with a slash, lets the second copy go on (here: to the help).

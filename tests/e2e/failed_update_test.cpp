@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <map>
 
 #include "tests/e2e/fake_installation.h"
 #include "tests/e2e/installer_run.h"
 #include "tests/e2e/message_boxes.h"
 #include "tests/support/windows.h"
+#include "tests/support/wizard_driver.h"
 
 namespace test {
 namespace {
@@ -139,15 +141,15 @@ TEST_F(FailedUpdate, ErrorPageCleanupKeepsTheEarlierFiles) {
     StartProcess(L"\"" + Variant(L"Damaged") + L"\" -start", setup);
     HWND window = WaitForWindow(L"Quillpad Studio Installer - Update to new version", setup.pid);
     ASSERT_NE(window, nullptr);
-    HWND cleanup = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
-        cleanup = FindWindowExW(window, nullptr, L"Button", L"Delete temporary files");
-        return cleanup && IsWindowVisible(cleanup);
-    }));
-    PostMessageW(cleanup, BM_CLICK, 0, 0);
-    EXPECT_EQ(AnswerMessageBox(L"Are you sure?", IDYES),
-              L"Are you sure you want to delete all the temporary files");
-    ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(cleanup); }));
+    ASSERT_TRUE(ClickText(window, L"Delete temporary files"));
+    HWND question = WaitForMessage(setup.pid, L"Are you sure?");
+    ASSERT_NE(question, nullptr);
+    const auto texts = MessageTexts(question);
+    EXPECT_NE(std::find(texts.begin(), texts.end(),
+                        L"Are you sure you want to delete all the temporary files"),
+              texts.end());
+    EXPECT_TRUE(AnswerMessage(question, L"Yes"));
+    ASSERT_TRUE(WaitForControlGone(window, L"Delete temporary files"));
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(setup.Wait(), 4u);
     ExpectEarlierVersionUntouched();

@@ -142,30 +142,6 @@ TEST_F(Install, FolderThatCannotBeCreatedFailsTheInstallation) {
     EXPECT_EQ(result.exitCode, 4u);
 }
 
-TEST_F(Install, NewerInstalledVersionIsQuestioned) {
-    WriteUserRecordValue(L"DisplayVersion", L"1.4.0");
-
-    for (int answer : {IDNO, IDYES}) {
-        StartedProcess setup;
-        StartProcess(L"\"" + SetupExe() + L"\"", setup);
-        HWND box = WaitForWindow(L"Installed version is newer", setup.pid);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(MessageBoxText(box),
-                  L"The version of this application you are installing is older than the "
-                  L"present version on this computer. Continue anyways?");
-        PressDialogButton(box, answer);
-        if (answer == IDNO) {
-            EXPECT_EQ(setup.Wait(), 2u) << "the downgrade was declined";
-            continue;
-        }
-        HWND window =
-            WaitForWindow(L"Quillpad Studio Installer - Update to new version", setup.pid);
-        ASSERT_NE(window, nullptr);
-        PostMessageW(window, WM_CLOSE, 0, 0);
-        EXPECT_EQ(setup.Wait(), 2u) << "closed before installing";
-    }
-}
-
 } // namespace
 } // namespace test
 

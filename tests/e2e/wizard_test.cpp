@@ -354,7 +354,7 @@ TEST_F(Wizard, TheDowngradeQuestionIsThemedAndClosingItMeansNo) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(WindowText(window), L"Quillpad Studio Installer - Update to new version");
     PostMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_NE(setup.Wait(), WAIT_TIMEOUT);
+    EXPECT_EQ(setup.Wait(), kDeclined) << "closed before installing";
 
     for (bool byCloseBox : {false, true}) {
         StartedProcess declined;
@@ -365,7 +365,7 @@ TEST_F(Wizard, TheDowngradeQuestionIsThemedAndClosingItMeansNo) {
             PostMessageW(message, WM_CLOSE, 0, 0);
         else
             EXPECT_TRUE(AnswerMessage(message, L"No"));
-        EXPECT_NE(declined.Wait(), WAIT_TIMEOUT) << "a declined downgrade ends the installer";
+        EXPECT_EQ(declined.Wait(), kDeclined) << "a declined downgrade ends the installer";
         EXPECT_EQ(WaitForWizard(declined.pid, 500), nullptr);
     }
 }
