@@ -11,6 +11,9 @@
 
 qp_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEDEBUG=${WINEDEBUG:--all}
+# Wine keeps file names in the locale's character set: without a UTF-8 locale (a bare
+# container's C locale) names such as "café.txt" cannot be created at all.
+export LC_ALL=C.UTF-8
 # No Mono or Gecko download prompts while the prefix is made, and no desktop menu
 # entries for the shortcuts that installations create.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}
