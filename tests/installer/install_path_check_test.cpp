@@ -42,7 +42,9 @@ TEST(InstallPathCheck, JudgesFoldersAtTheirBoundaries) {
         std::wstring canonical;
         EXPECT_EQ(CheckInstallPath(c.typed, folders, c.admin, canonical), c.verdict)
             << testing::PrintToString(std::wstring(c.typed));
-        if (c.canonical) EXPECT_EQ(canonical, c.canonical);
+        if (c.canonical) {
+            EXPECT_EQ(canonical, c.canonical);
+        }
     }
 }
 
