@@ -6,9 +6,9 @@ motif (a sheet with lines of text and a quill) in white. Pure Python, no imaging
 usage: make-cover.py OUT.png
 """
 import math
-import struct
 import sys
-import zlib
+
+from png_bytes import png_bytes
 
 WIDTH, HEIGHT = 343, 615
 
@@ -110,17 +110,8 @@ def main(out):
         rows.append(0)
         for x in range(WIDTH):
             rows.extend(pixel(x, y))
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-    data = b"\x89PNG\r\n\x1a\n"
-    data += chunk(b"IHDR", struct.pack(">IIBBBBB", WIDTH, HEIGHT, 8, 2, 0, 0, 0))
-    data += chunk(b"IDAT", zlib.compress(bytes(rows), 9))
-    data += chunk(b"IEND", b"")
     with open(out, "wb") as f:
-        f.write(data)
+        f.write(png_bytes(WIDTH, HEIGHT, 2, rows))
 
 
 if __name__ == "__main__":

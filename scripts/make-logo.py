@@ -8,7 +8,8 @@ The icon holds the same picture at 256 x 256, stored as PNG (Windows Vista and l
 import math
 import struct
 import sys
-import zlib
+
+from png_bytes import png_bytes
 
 SIZE = 512
 
@@ -67,16 +68,7 @@ def png(size):
         rows.append(0)
         for x in range(size):
             rows.extend(pixel(x * scale + scale // 2 - 0.5, y * scale + scale // 2 - 0.5))
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
-    data = b"\x89PNG\r\n\x1a\n"
-    data += chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
-    data += chunk(b"IDAT", zlib.compress(bytes(rows), 9))
-    data += chunk(b"IEND", b"")
-    return data
+    return png_bytes(size, size, 6, rows)
 
 
 def main(out, icon=None):

@@ -348,7 +348,7 @@ TEST_F(Wizard, TheDowngradeQuestionIsThemedAndClosingItMeansNo) {
     StartProcess(L"\"" + SetupExe() + L"\"", setup);
     HWND message = WaitForMessage(setup.pid, title);
     ASSERT_NE(message, nullptr);
-    EXPECT_TRUE(Contains(MessageTexts(message), question));
+    EXPECT_TRUE(MessageSays(message, question));
     EXPECT_TRUE(AnswerMessage(message, L"Yes"));
     window = WaitForWizard(setup.pid);
     ASSERT_NE(window, nullptr);

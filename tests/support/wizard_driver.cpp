@@ -174,6 +174,11 @@ std::vector<std::wstring> MessageTexts(HWND message) {
     return texts;
 }
 
+bool MessageSays(HWND message, const std::wstring& text) {
+    const std::vector<std::wstring> texts = MessageTexts(message);
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
 bool AnswerMessage(HWND message, const std::wstring& button) {
     HWND control = WaitForControl(message, button, 5000);
     if (!control) return false;

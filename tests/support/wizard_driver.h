@@ -38,6 +38,8 @@ std::wstring WindowText(HWND window);
 HWND WaitForMessage(DWORD pid, const std::wstring& title, DWORD timeoutMs = 15000);
 // The texts of the message's visible child windows, top to bottom.
 std::vector<std::wstring> MessageTexts(HWND message);
+// Whether one of the message's texts is exactly this one.
+bool MessageSays(HWND message, const std::wstring& text);
 // Presses the message's button with this caption and waits until the message has gone.
 bool AnswerMessage(HWND message, const std::wstring& button);
 
