@@ -14,7 +14,7 @@ qp_use_prefix test
 unset DISPLAY # always on a virtual display of our own, never on the user's desktop
 trap qp_wine_stop EXIT
 qp_wine_start
-"$root/tests/fixtures/install-test-fonts.sh" "$build/tests/icon-test-font.ttf"
+"$root/tests/fixtures/install-test-fonts.sh"
 # One virtual desktop holds the installer's windows, so the pictures show what they show.
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v shots /t REG_SZ /d 1600x1000 /f </dev/null >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\AppDefaults\wizard_screenshots.exe\Explorer' /v Desktop /t REG_SZ /d shots /f </dev/null >/dev/null 2>&1
