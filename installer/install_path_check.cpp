@@ -3,6 +3,10 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include <exception>
+
+#include "vel/zip_files.h"
+
 namespace installer {
 
 namespace {
@@ -31,16 +35,6 @@ bool HasForbiddenCharacter(const std::wstring& path) {
 std::wstring WithoutTrailingDelimiters(std::wstring path) {
     while (path.size() > 3 && IsDelimiter(path.back())) path.pop_back();
     return path;
-}
-
-std::wstring FullPath(const std::wstring& path) {
-    DWORD needed = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (needed == 0) return L"";
-    std::wstring full(needed, L'\0');
-    DWORD length = GetFullPathNameW(path.c_str(), needed, full.data(), nullptr);
-    if (length == 0 || length >= needed) return L"";
-    full.resize(length);
-    return WithoutTrailingDelimiters(full);
 }
 
 bool SameText(const std::wstring& a, const std::wstring& b) {
@@ -84,8 +78,12 @@ TProtectedFolders SystemProtectedFolders() {
 TPathVerdict CheckInstallPath(const std::wstring& typed, const TProtectedFolders& folders,
                               bool isAdmin, std::wstring& canonical) {
     if (!IsAbsolute(typed) || HasForbiddenCharacter(typed)) return TPathVerdict::Invalid;
-    const std::wstring full = FullPath(typed);
-    if (full.empty()) return TPathVerdict::Invalid;
+    std::wstring full;
+    try {
+        full = vel::FullPath(typed);
+    } catch (const std::exception&) {
+        return TPathVerdict::Invalid;
+    }
     if (IsDriveRoot(full) || IsWithin(full, folders.Windows)) return TPathVerdict::SystemFolder;
     if (!isAdmin)
         for (const std::wstring& programFiles : folders.ProgramFiles)

@@ -1,6 +1,7 @@
 // The settings page: the folder, the shortcuts and the options, in and out of the records.
 #include <system_error>
 
+#include "installer/command_line.h"
 #include "installer/config.h"
 #include "installer/install_path_check.h"
 #include "installer/installer_message.h"
@@ -17,14 +18,6 @@ bool* const kOptionFlags[] = {&InstallOptions.Option1, &InstallOptions.Option2,
                               &InstallOptions.Option3};
 bool* const kExtensionFlags[] = {&InstallOptions.Extension1, &InstallOptions.Extension2,
                                  &InstallOptions.Extension3};
-
-// The folder the install folder goes into: the path without a trailing delimiter, cut
-// after its last delimiter.
-std::wstring ParentFolder(std::wstring path) {
-    while (!path.empty() && (path.back() == L'\\' || path.back() == L'/')) path.pop_back();
-    const size_t cut = path.find_last_of(L"\\/");
-    return cut == std::wstring::npos ? L"" : path.substr(0, cut + 1);
-}
 
 bool EnsureFolder(const std::wstring& folder) {
     if (folder.empty()) return false;
@@ -66,7 +59,7 @@ bool TInstaller::SaveSettings() {
     std::wstring canonical;
     TPathVerdict verdict =
         CheckInstallPath(Option_SetPath->Text(), SystemProtectedFolders(), IsAdmin, canonical);
-    if (verdict == TPathVerdict::Accepted && !EnsureFolder(ParentFolder(canonical)))
+    if (verdict == TPathVerdict::Accepted && !EnsureFolder(InstallPathParent(canonical)))
         verdict = TPathVerdict::Invalid;
     if (verdict != TPathVerdict::Accepted) {
         InstallerMessage(L"Invalid Path", PathRefusalText(verdict), TMsgButtons::OK);
