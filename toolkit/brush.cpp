@@ -3,11 +3,12 @@
 namespace toolkit {
 
 void Brush::SetColor(TColor color) {
+    // Setting a colour means "fill with it", as it would on any other canvas, even when the
+    // colour is the one the brush already had (a clear brush left by the last paint fills again).
+    SetStyle(BrushStyle::Solid);
     if (color == color_) return;
     color_ = color;
     handle_.Reset();
-    // Setting a colour means "fill with it", as it would on any other canvas.
-    style_ = BrushStyle::Solid;
 }
 
 void Brush::SetStyle(BrushStyle style) {

@@ -53,6 +53,9 @@ TEST_F(Containers, PanelsFillWithTheirColourInsideTheirBevels) {
         for (int y = 15; y < 35; ++y)
             ink += test::PixelRgb(*captioned, x, y) == 0xFFFFFFu;
     EXPECT_GT(ink, 10);
+    // Drawing the caption clears the canvas brush; the next paint must still fill the panel.
+    auto repainted = test::Capture(*panel);
+    EXPECT_EQ(test::PixelRgb(*repainted, 50, 5), 0x0078D7u);
 }
 
 TEST_F(Containers, ScrollBoxRangeFollowsTheChildrenAndScrollingMovesThem) {
