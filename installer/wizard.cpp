@@ -14,8 +14,10 @@
 #include "lyra/progress.h"
 #include "lyra/radio_button.h"
 #include "lyra/text_box.h"
+#include "lyra/theme_manager.h"
 #include "toolkit/application.h"
 #include "toolkit/error.h"
+#include "toolkit/rich_edit.h"
 #include "toolkit/timer.h"
 #include "vel/image.h"
 #include "vel/panel.h"
@@ -75,6 +77,7 @@ void TInstaller::FormCreate(toolkit::Component*) {
     Program_Install_Description = Part<lyra::LyTextBox>(L"Program_Install_Description");
     Process_Name = Part<lyra::LyTextBox>(L"Process_Name");
     License_Agree = Part<lyra::LyRadioButton>(L"License_Agree");
+    EULA = Part<toolkit::RichEdit>(L"EULA");
     Option_SetPath = Part<lyra::LyEdit>(L"Option_SetPath");
     Create_Desktop = Part<lyra::LyCheckBox>(L"Create_Desktop");
     Create_StartMenu = Part<lyra::LyCheckBox>(L"Create_StartMenu");
@@ -115,6 +118,8 @@ void TInstaller::FormCreate(toolkit::Component*) {
     // 7.
     OnThemeChange = [this](toolkit::Component* Sender, lyra::LyThemeType Change, bool Dark,
                            lyra::TColor Accent) { ThemeChange(Sender, Change, Dark, Accent); };
+    ThemeChange(this, lyra::LyThemeType::Redraw, lyra::ThemeManager().DarkTheme(),
+                lyra::ThemeManager().AccentColor());
     // 8.
     Installer_Logo->Picture().LoadFromResource(L"APPLOGO");
     // 9. A build that lets the user choose starts with the choice.
@@ -306,8 +311,14 @@ void TInstaller::Navigation_TerminateClick(toolkit::Component*) {
 // The package-information window is not built yet; until it is, the link does nothing.
 void TInstaller::Navigation_InfoClick(toolkit::Component*) {}
 
+// Also once at creation, so a wizard opened in the dark theme starts with its colours.
 void TInstaller::ThemeChange(toolkit::Component*, lyra::LyThemeType, bool DarkTheme, lyra::TColor) {
     InfoTextColor = DarkTheme ? 0xFFFFFF : 0;
+    // The licence is the system's rich edit, which knows no theme: it would keep its white
+    // background under the form's white dark-theme text.
+    const lyra::LyCompleteColorSet& colors = lyra::ThemeManager().SystemColor;
+    EULA->SetColor(DarkTheme ? colors.BackGroundInterior : toolkit::clWindow);
+    EULA->Font().SetColor(DarkTheme ? colors.ForeGround : toolkit::clWindowText);
 }
 
 bool TInstaller::Installing() const {

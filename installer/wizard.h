@@ -8,6 +8,7 @@
 #include "lyra/form.h"
 
 namespace toolkit {
+class RichEdit;
 class Timer;
 }
 namespace vel {
@@ -94,6 +95,7 @@ class TInstaller : public lyra::LyForm {
     lyra::LyTextBox* Program_Install_Description = nullptr;
     lyra::LyTextBox* Process_Name = nullptr;
     lyra::LyRadioButton* License_Agree = nullptr;
+    toolkit::RichEdit* EULA = nullptr;
     lyra::LyEdit* Option_SetPath = nullptr;
     lyra::LyCheckBox* Option_Boxes[3] = {};
     lyra::LyCheckBox* Extension_Boxes[3] = {};

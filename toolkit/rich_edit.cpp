@@ -249,14 +249,35 @@ void RichEdit::ColorChanged() {
         SendMessageW(window, EM_SETBKGNDCOLOR, 0, LPARAM(ColorToRGB(Color())));
 }
 
+std::optional<COLORREF> RichEdit::UniformTextColor() const {
+    HWND window = Window();
+    CHARRANGE kept{};
+    SendMessageW(window, EM_EXGETSEL, 0, LPARAM(&kept));
+    CHARRANGE all{0, TextLength()};
+    SendMessageW(window, EM_EXSETSEL, 0, LPARAM(&all));
+    CHARFORMAT2W format = Format(CFM_COLOR);
+    SendMessageW(window, EM_GETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
+    SendMessageW(window, EM_EXSETSEL, 0, LPARAM(&kept));
+    // Mixed colours clear the colour from the mask.
+    if (!(format.dwMask & CFM_COLOR)) return std::nullopt;
+    return format.crTextColor;
+}
+
 void RichEdit::ApplyDefaultFormat() {
     HWND window = ExistingHandle();
     if (!window) return;
     SendMessageW(window, EM_SETBKGNDCOLOR, 0, LPARAM(ColorToRGB(Color())));
-    // Text without a format of its own takes the control's font colour.
+    // Text without a format of its own takes the control's font colour. The control only
+    // gives it to text added from now on, so text that still has the colour it was given
+    // before (all of it in that colour, nothing coloured on its own) follows here, as a
+    // theme switch needs.
+    const COLORREF color = ColorToRGB(Font().Color());
     CHARFORMAT2W format = Format(CFM_COLOR);
-    format.crTextColor = ColorToRGB(Font().Color());
+    format.crTextColor = color;
+    if (defaultTextColor_ && *defaultTextColor_ != color && UniformTextColor() == defaultTextColor_)
+        SendMessageW(window, EM_SETCHARFORMAT, SCF_ALL, LPARAM(&format));
     SendMessageW(window, EM_SETCHARFORMAT, SCF_DEFAULT, LPARAM(&format));
+    defaultTextColor_ = color;
 }
 
 void RichEdit::ApplyWordWrap() {

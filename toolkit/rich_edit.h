@@ -65,12 +65,16 @@ class RichEdit : public WinControl {
     // The window's handle, made if needed; the const text queries need it as well.
     HWND Window() const { return const_cast<RichEdit*>(this)->Handle(); }
     void ApplyDefaultFormat();
+    // The colour of the whole text when it has one colour.
+    std::optional<COLORREF> UniformTextColor() const;
     void ApplyWordWrap();
 
     bool readOnly_ = false;
     bool wordWrap_ = true;
     ScrollBarsKind scrollBars_ = ScrollBarsKind::None;
     FrameStyle borderStyle_ = FrameStyle::Single;
+    // The font colour last given to text without a colour of its own.
+    std::optional<COLORREF> defaultTextColor_;
     // Text set before the window exists.
     std::optional<std::wstring> pendingText_;
 };

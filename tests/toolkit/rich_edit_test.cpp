@@ -77,6 +77,24 @@ TEST_F(RichEditTest, ColoursTextAndCopiesPlainText) {
     EXPECT_EQ(sheet->LineCount(), 0);
 }
 
+TEST_F(RichEditTest, TextInTheFontColourFollowsANewOneUnlessColouredOnItsOwn) {
+    sheet->Font().SetColor(toolkit::clWhite);
+    sheet->SetLines({L"first", L"second"});
+    form->Show();
+    // A theme switch: text in the control's colour takes the new one.
+    sheet->Font().SetColor(toolkit::clBlue);
+    sheet->Select(0, 1);
+    EXPECT_EQ(sheet->SelectionColor(), toolkit::TColor(RGB(0, 0, 255)));
+    // Once a run has a colour of its own, the others keep theirs too.
+    sheet->Select(6, 6);
+    sheet->SetSelectionColor(toolkit::clRed);
+    sheet->Font().SetColor(toolkit::clLime);
+    sheet->Select(0, 1);
+    EXPECT_EQ(sheet->SelectionColor(), toolkit::TColor(RGB(0, 0, 255)));
+    sheet->Select(6, 6);
+    EXPECT_EQ(sheet->SelectionColor(), toolkit::TColor(RGB(255, 0, 0)));
+}
+
 TEST_F(RichEditTest, ArrowsStayInTheViewWhileTabMovesOn) {
     sheet->SetLines({L"one", L"two"});
     form->Show();

@@ -409,7 +409,7 @@ TEST_F(Wizard, ABuildWithAChoiceAsksForTheInstallTypeFirst) {
     EXPECT_EQ(setup.Wait(), kDeclined) << "the first copy ends with the elevated copy's outcome";
 }
 
-TEST_F(Wizard, AThemeSwitchRecoloursTheOpenPage) {
+TEST_F(Wizard, AThemeSwitchRecoloursTheOpenPageAndTheLicence) {
     const wchar_t key[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
     auto setLight = [&](DWORD light) {
         RegSetKeyValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", REG_DWORD, &light,
@@ -437,6 +437,37 @@ TEST_F(Wizard, AThemeSwitchRecoloursTheOpenPage) {
     setLight(0);
     while (background() > 80 && GetTickCount() - start < 15000) Sleep(50);
     EXPECT_LE(background(), 80) << "the page follows the dark theme";
+
+    // The licence, the system's rich edit, follows too: a dark sheet with light text on it.
+    Press(L"Next");
+    ASSERT_TRUE(OnPage(kLicense));
+    HWND sheet = nullptr;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM found) -> BOOL {
+            wchar_t name[64]{};
+            GetClassNameW(child, name, 64);
+            if (_wcsicmp(name, L"RICHEDIT50W") != 0) return TRUE;
+            *reinterpret_cast<HWND*>(found) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&sheet));
+    ASSERT_NE(sheet, nullptr);
+    RECT r{};
+    GetClientRect(sheet, &r);
+    MapWindowPoints(sheet, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    int dark = 0, light = 0;
+    HDC screen = GetDC(nullptr);
+    for (int y = r.top + 2; y < r.top + 40; ++y)
+        for (int x = r.left + 2; x < r.left + 120; ++x) {
+            const COLORREF c = GetPixel(screen, x, y);
+            const int level = (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3;
+            dark += level < 80;
+            light += level > 170;
+        }
+    ReleaseDC(nullptr, screen);
+    EXPECT_GT(dark, light) << "a dark sheet";
+    EXPECT_GT(light, 20) << "with light text";
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(setup.Wait(), kDeclined);
 }
