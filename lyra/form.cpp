@@ -117,7 +117,7 @@ void LyForm::UpdateTheme(bool UpdateChildren) {
     FDrawColors->ForeGround = foreground;
 
     const TColor old = Color();
-    if (Visible() && FAllowThemeChangeAnim)
+    if (Visible() && FAllowThemeChangeAnim && old != background)
         StartThemeFade(old, background, foreground);
     else
         PaintThemeColor(background, foreground);

@@ -67,11 +67,26 @@ void LyWindowsControl::AdjustClientRect(RECT& rect) const {
 void LyWindowsControl::Invalidate() {
     // While a description is read the buffer waits for Loaded, when every property is set.
     if (FBufferedComponent && FBuffer && Parent() && !Loading() && !Destroying()) {
-        ResizeBuffer();
-        ClearBuffer();
-        PaintBuffer();
+        FBufferStale = true;
+        // On screen the drawing is brought up to date at once; a control that is not
+        // showing draws when it is next needed.
+        if (HWND window = ExistingHandle(); window && IsWindowVisible(window)) UpdateBuffer();
     }
     LyCustomControl::Invalidate();
+}
+
+void LyWindowsControl::UpdateBuffer() {
+    if (!FBufferStale || !FBuffer || Destroying()) return;
+    // Cleared first: whatever the drawing reads or invalidates, it is drawn once.
+    FBufferStale = false;
+    ResizeBuffer();
+    ClearBuffer();
+    PaintBuffer();
+}
+
+toolkit::Bitmap& LyWindowsControl::BufferBitmap() {
+    UpdateBuffer();
+    return *FBuffer;
 }
 
 void LyWindowsControl::ResizeBuffer() {
@@ -106,6 +121,7 @@ void LyWindowsControl::PaintBackground() {
 }
 
 void LyWindowsControl::Paint() {
+    UpdateBuffer();
     if (FBufferedComponent) {
         if (FOpacity == 255) {
             Canvas().Draw(0, 0, *FBuffer);

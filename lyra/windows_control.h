@@ -1,7 +1,10 @@
 #pragma once
 // The buffered base of every framework control with a window of its own. The control draws
-// its whole appearance into an off-screen bitmap when it is invalidated (PaintBuffer); a
-// system paint only copies that bitmap to the screen, blended with Opacity over the
+// its whole appearance into an off-screen bitmap (PaintBuffer) when it is invalidated while it
+// shows on screen; one that does not show (its window not made yet, on a hidden page) draws
+// when the bitmap is next needed, on its next system paint or when another control reads it,
+// so a window full of controls opens with each drawn once. A system paint only copies that
+// bitmap to the screen, blended with Opacity over the
 // background composed from the buffers of the sibling controls beneath it. It tracks the
 // mouse as an interaction state, draws a focus line after keyboard entry, may keep Tab and
 // arrow keys for itself, and scales its text font and padding with the screen's DPI.
@@ -28,7 +31,8 @@ class LyWindowsControl : public LyCustomControl {
 
     // The canvas of the off-screen drawing.
     toolkit::Canvas& Buffer() { return FBuffer->Canvas(); }
-    toolkit::Bitmap& BufferBitmap() { return *FBuffer; }
+    // The finished drawing: brought up to date first when the control was invalidated.
+    toolkit::Bitmap& BufferBitmap();
 
     toolkit::Font& TextFont() { return *FTextFont; }
     bool BufferedComponent() const { return FBufferedComponent; }
@@ -53,7 +57,8 @@ class LyWindowsControl : public LyCustomControl {
 
     // (0, 0, Width, Height) with the padding applied: children align within it.
     RECT PaddedClientRect() const;
-    // Rebuilds the buffer (clear, PaintBuffer), then asks the system for a paint.
+    // Rebuilds the buffer (clear, PaintBuffer), at once or when next needed (see above),
+    // then asks the system for a paint.
     void Invalidate() override;
     void ChangeScale(int multiplier, int divider) override;
     // Draws the buffer once the description has set every property.
@@ -67,6 +72,8 @@ class LyWindowsControl : public LyCustomControl {
     void PaintBackground();
     // Gives the buffer and the background the control's size when it changed.
     void ResizeBuffer();
+    // Rebuilds the buffer when an invalidation left it out of date.
+    void UpdateBuffer();
     // Fills the buffer with the control's colour.
     void ClearBuffer();
     // The parent's background when it is a framework control, else Default.
@@ -135,6 +142,7 @@ class LyWindowsControl : public LyCustomControl {
 
     std::unique_ptr<toolkit::Bitmap> FBuffer;
     bool FBufferedComponent = true;
+    bool FBufferStale = false;
     RECT FFocusRect{};
     bool FAutoFocusLine = false;
     bool FHasEnteredTab = false;

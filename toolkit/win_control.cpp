@@ -430,14 +430,28 @@ void WinControl::CreateWnd() {
     }
     if (!handle_) throw Error(L"Cannot create the window of '" + Name() + L"'");
     if (Parent())
-        SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(handle_, Parent()->WindowAbove(this), 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SyncBoundsFromWindow();
     CreateChildHandles();
 }
 
+HWND WinControl::WindowAbove(const Control* child) const {
+    // Later children lie above earlier ones, whenever their windows were made.
+    auto it = std::find(controls_.begin(), controls_.end(), child);
+    if (it == controls_.end()) return HWND_TOP;
+    for (++it; it != controls_.end(); ++it)
+        if (auto* window = dynamic_cast<WinControl*>(*it); window && window->handle_)
+            return window->handle_;
+    return HWND_TOP;
+}
+
 void WinControl::CreateChildHandles() {
+    // A hidden child gets its window when it is first shown or asked for it: a window full
+    // of hidden pages opens without making all their windows first.
     for (Control* child : controls_)
-        if (auto* window = dynamic_cast<WinControl*>(child); window && !window->handle_)
+        if (auto* window = dynamic_cast<WinControl*>(child);
+            window && !window->handle_ && window->Visible())
             window->CreateWnd();
 }
 
@@ -764,7 +778,10 @@ void WinControl::Resize() {
 }
 
 void WinControl::VisibleChanged() {
-    if (handle_) ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
+    if (handle_)
+        ShowWindow(handle_, Visible() ? SW_SHOWNA : SW_HIDE);
+    else if (Visible() && Parent() && Parent()->HandleAllocated())
+        CreateWnd();
 }
 
 void WinControl::EnabledChanged() {

@@ -135,6 +135,9 @@ class WinControl : public Control {
     void InsertControl(Control* control);
     void RemoveControl(Control* control);
     void CreateChildHandles();
+    // The window a new window of this child goes below: that of the next later child that
+    // has one, or the top.
+    HWND WindowAbove(const Control* child) const;
     void PaintHandler();
     void PaintTo(HDC dc);
     void PaintControls(HDC dc);

@@ -57,6 +57,22 @@ TEST_F(BufferedPainting, ATransparentControlShowsTheOneBeneathAndFollowsItsChang
     EXPECT_EQ(test::AwaitScreenPixel(*upper, {10, 10}, 0xFFFFFFu), 0xFFFFFFu);
 }
 
+TEST_F(BufferedPainting, AControlThatDoesNotShowDrawsOnlyOnceItIsShown) {
+    auto* swatch = new Swatch(*host, {20, 20, 120, 80}, clBlue);
+    swatch->Hide();
+    host->Show();
+    test::Pump();
+    const int before = swatch->bufferPaints;
+    for (toolkit::TColor fill : {clYellow, clWhite, clLime}) {
+        swatch->Fill = fill;
+        swatch->Invalidate();
+    }
+    EXPECT_EQ(swatch->bufferPaints, before) << "nothing drawn while hidden";
+    swatch->Show();
+    EXPECT_EQ(test::AwaitScreenPixel(*swatch, {50, 30}, 0x00FF00u), 0x00FF00u);
+    EXPECT_EQ(swatch->bufferPaints, before + 1) << "the last state, drawn once";
+}
+
 TEST_F(BufferedPainting, AWindowlessControlTracksTheMouseAndRedrawsTheControlsAbove) {
     auto* graphic = new test::GraphicSwatch(*host, {10, 10, 90, 60}, clBlue);
     auto* above = new Swatch(*host, {50, 20, 150, 80}, std::nullopt);

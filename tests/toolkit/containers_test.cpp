@@ -58,6 +58,25 @@ TEST_F(Containers, PanelsFillWithTheirColourInsideTheirBevels) {
     EXPECT_EQ(test::PixelRgb(*repainted, 50, 5), 0x0078D7u);
 }
 
+TEST_F(Containers, AHiddenChildGetsItsWindowWhenShownInItsPlaceAmongTheOthers) {
+    toolkit::Panel* panels[3];
+    for (auto*& panel : panels) {
+        panel = new toolkit::Panel(form.get());
+        panel->SetBounds(10, 10, 100, 50);
+        panel->SetParent(form.get());
+    }
+    panels[1]->Hide();
+    form->Show();
+    EXPECT_TRUE(panels[0]->HandleAllocated());
+    EXPECT_FALSE(panels[1]->HandleAllocated()) << "no window for what does not show";
+    panels[1]->Show();
+    ASSERT_TRUE(panels[1]->HandleAllocated());
+    EXPECT_TRUE(IsWindowVisible(panels[1]->Handle()));
+    // Later children lie above earlier ones: the middle one between the other two.
+    EXPECT_EQ(GetWindow(panels[1]->Handle(), GW_HWNDPREV), panels[2]->Handle());
+    EXPECT_EQ(GetWindow(panels[1]->Handle(), GW_HWNDNEXT), panels[0]->Handle());
+}
+
 TEST_F(Containers, ScrollBoxRangeFollowsTheChildrenAndScrollingMovesThem) {
     auto* box = new toolkit::ScrollBox(form.get());
     box->SetBorderStyle(toolkit::FrameStyle::None);
