@@ -161,5 +161,11 @@ def complete(values):
 def stored_text(merged):
     """The configuration as the installer reads it from its resource."""
     lines = ["# Written by scripts/package.py"]
-    lines += [f"{name} = {merged[name]}" for name in FIELDS]
+    lines += [f"{name} = {merged[name]}".rstrip() for name in FIELDS]
     return ("\n".join(lines) + "\n").encode("utf-8")
+
+
+if __name__ == "__main__":
+    # python3 -m packager.config: the configuration an empty package.conf gives, as stored.
+    import sys
+    sys.stdout.buffer.write(stored_text(complete({})))
