@@ -52,7 +52,7 @@ def application_files(folder):
 def check_executable(merged, names):
     if merged["CanBeRun"] != "true":
         return
-    wanted = merged["ExeOfPath"].replace("\\", "/").lower()
+    wanted = merged["ExeOfPath"].lower()
     if not any(name.lower() == wanted for name in names):
         raise PackageError(f"ExeOfPath: {merged['ExeOfPath']} is not among the application's "
                            f"files")

@@ -11,11 +11,11 @@ from .errors import PackageError
 SITE = "https://velmarsoftware.com"
 
 # Field -> (kind, default). Kinds: name (a text that becomes a folder, file or registry
-# key name), text, bool, version, support.
+# key name), file (a file name), text, bool, version, support.
 FIELDS = {
     "AppName": ("name", "Quillpad"),
     "AppFullName": ("name", "Quillpad Studio"),
-    "ExeOfPath": ("path", "Quillpad.exe"),
+    "ExeOfPath": ("file", "Quillpad.exe"),
     "ProgramVersion": ("version", "1.3.0.0"),
     "Publisher": ("text", "Velmar Software"),
     "HelpLink": ("text", SITE + "/apps/"),
@@ -108,13 +108,8 @@ def check_value(field, kind, value):
             raise PackageError(f"{field}: the name cannot be stored: longer than {MAX_NAME} "
                                f"characters")
         check_file_name(field, value, "name")
-    elif kind == "path":
-        for part in re.split(r"[\\/]", value):
-            if part in ("", ".", ".."):
-                raise PackageError(f"{field}: \"{value}\" is not a path inside the install "
-                                   f"folder")
-            check_file_name(field, part, "path")
-        value = value.replace("/", "\\")
+    elif kind == "file":
+        check_file_name(field, value, "file name")
     elif kind == "bool":
         if value not in ("true", "false"):
             raise PackageError(f"{field}: \"{value}\" is neither true nor false")

@@ -5,6 +5,7 @@ the same bytes; a package with a certificate gives a signed installer."""
 import os
 import re
 import subprocess
+import sys
 import tempfile
 import unittest
 
@@ -52,8 +53,8 @@ MISTAKES = [
      "each number of a Windows version is at most 65535"),
     ("executable not among the files", lambda p: set_field(p, "ExeOfPath = Helo.exe"),
      "ExeOfPath: Helo.exe is not among the application's files"),
-    ("executable leaving the folder", lambda p: set_field(p, "ExeOfPath = ..\\Hello.exe"),
-     "is not a path inside the install folder"),
+    ("executable in a folder", lambda p: set_field(p, "ExeOfPath = bin\\Hello.exe"),
+     "ExeOfPath: the file name cannot be stored: Windows does not allow \\ in file names"),
     ("unknown field", lambda p: set_field(p, "Colour = blue"), 'unknown field "Colour"'),
     ("line without a value", lambda p: set_field(p, "HasEULA"), 'expected "Field = value"'),
     ("field set twice", lambda p: set_field(p, "HasEULA = true\nHasEULA = false"),
@@ -127,6 +128,13 @@ class Packaging(unittest.TestCase):
         self.assertEqual(first, second)
         with open(packages.stub(), "rb") as f:
             self.assertNotEqual(first, f.read())
+
+    def test_the_documented_configuration_names_every_field_with_its_default(self):
+        sys.path.insert(0, os.path.join(packages.ROOT, "scripts"))
+        from packager import config
+        with open(os.path.join(packages.ROOT, "docs", "package.conf"), "rb") as f:
+            documented = config.parse(f.read(), "docs/package.conf")
+        self.assertEqual(documented, config.complete({}))
 
     def test_a_package_with_a_certificate_gives_a_signed_installer(self):
         package = packages.copy_sample(self.scratch.name)
