@@ -119,13 +119,22 @@ COLORREF IconPixel(const std::wstring& program, int size, int x, int y) {
     return ::testing::AssertionSuccess();
 }
 
-TEST(PackagedInstaller, InstallsSilentlyUnderItsOwnNameAndUninstalls) {
+// One packaged installer run with "-silent" into a scratch folder, from a clean state.
+struct SilentInstallation {
+    explicit SilentInstallation(const wchar_t* setupName)
+        : target(scratch.Path() + L"\\Hello"),
+          setup(RunSetupFromConsole(L"-silent -installpath \"" + target + L"\"", L"",
+                                    PackagedSetup(setupName))) {}
     CleanHelloState clean;
     ScratchFolder scratch;
-    const std::wstring target = scratch.Path() + L"\\Hello";
-    const ProcessResult setup = RunSetupFromConsole(L"-silent -installpath \"" + target + L"\"",
-                                                    L"", PackagedSetup(L"HelloSetup.exe"));
-    ASSERT_EQ(setup.exitCode, 0u) << setup.output;
+    std::wstring target;
+    ProcessResult setup;
+};
+
+TEST(PackagedInstaller, InstallsSilentlyUnderItsOwnNameAndUninstalls) {
+    SilentInstallation installation(L"HelloSetup.exe");
+    const std::wstring& target = installation.target;
+    ASSERT_EQ(installation.setup.exitCode, 0u) << installation.setup.output;
     EXPECT_EQ(ReadTextFile(target + L"\\greeting.txt"),
               L"Hello from the sample package! Gr\u00fc\u00dfe, \u3053\u3093\u306b\u3061\u306f.\n");
     EXPECT_TRUE(FileExists(target + L"\\Hello.exe"));
@@ -167,12 +176,9 @@ TEST(PackagedInstaller, ShowsThePublishersNameVersionAndIconInItsFileProperties)
 }
 
 TEST(PackagedInstaller, KeepsTheNamesOfAReadyInfoZipArchive) {
-    CleanHelloState clean;
-    ScratchFolder scratch;
-    const std::wstring target = scratch.Path() + L"\\Hello";
-    const ProcessResult setup = RunSetupFromConsole(L"-silent -installpath \"" + target + L"\"",
-                                                    L"", PackagedSetup(L"HelloZipSetup.exe"));
-    ASSERT_EQ(setup.exitCode, 0u) << setup.output;
+    SilentInstallation installation(L"HelloZipSetup.exe");
+    const std::wstring& target = installation.target;
+    ASSERT_EQ(installation.setup.exitCode, 0u) << installation.setup.output;
     const struct {
         const wchar_t* name;
         const wchar_t* text;
