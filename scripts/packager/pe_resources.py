@@ -8,7 +8,9 @@ behind it. Everything else of the file stays byte for byte, apart from the heade
 that describe those sections, the link time stamp (zero, so the same inputs give the same
 file) and the checksum.
 """
+import array
 import struct
+import sys
 
 from .errors import PackageError
 
@@ -162,14 +164,15 @@ def _section_bytes(resources, address):
 
 
 def _checksum(data, checksum_at):
-    total = 0
-    padded = data + b"\0" * (len(data) % 2)
-    for i, (word,) in enumerate(struct.iter_unpack("<H", padded)):
-        if i * 2 in (checksum_at, checksum_at + 2):
-            continue
-        total += word
+    """The PE checksum: the 16-bit one's-complement sum of the file without the checksum
+    field, plus the file's length."""
+    words = array.array("H", data + b"\0" * (len(data) % 2))
+    if sys.byteorder == "big":
+        words.byteswap()
+    total = sum(words) - words[checksum_at // 2] - words[checksum_at // 2 + 1]
+    while total >> 16:
         total = (total & 0xFFFF) + (total >> 16)
-    return ((total & 0xFFFF) + (total >> 16)) + len(data)
+    return total + len(data)
 
 
 def write_resources(data, resources):
