@@ -143,11 +143,18 @@ def sign(unsigned, signed, files, merged):
     if merged["HelpLink"]:
         command[-4:-4] = ["-i", merged["HelpLink"]]
     if password := os.environ.get("QP_SIGNING_PASSWORD"):
-        command[-4:-4] = ["-pass", password]
-    result = subprocess.run(command, capture_output=True, text=True)
+        # From a file only the packager can read, not on a command line others can see.
+        password_file = os.path.join(os.path.dirname(unsigned), "password")
+        with open(os.open(password_file, os.O_WRONLY | os.O_CREAT | os.O_EXCL, 0o600), "w") as f:
+            f.write(password)
+        command[-4:-4] = ["-readpass", password_file]
+    # No terminal to ask for a password on: a key that needs one fails instead of waiting.
+    result = subprocess.run(command, capture_output=True, text=True, stdin=subprocess.DEVNULL)
     if result.returncode != 0:
-        raise PackageError(f"{certificate}: signing failed: "
-                           f"{(result.stderr or result.stdout).strip()}")
+        # osslsigncode's own lines, without OpenSSL's error stack.
+        said = [line for line in (result.stderr + result.stdout).splitlines()
+                if line.strip() and ":error:" not in line and "pass phrase" not in line]
+        raise PackageError(f"{certificate}: signing failed: {'; '.join(said)}")
 
 
 def main(argv):

@@ -137,23 +137,44 @@ class Packaging(unittest.TestCase):
         self.assertEqual(documented, config.complete({}))
 
     def test_a_package_with_a_certificate_gives_a_signed_installer(self):
+        # A key without a password, and one whose password comes from the environment.
+        for password in ("", "s3cret"):
+            with self.subTest(password=password):
+                package = packages.copy_sample(self.path(password or "plain"))
+                key = ["-passout", "pass:" + password] if password else ["-nodes"]
+                subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-days", "2",
+                                "-subj", "/CN=Hello Sample Test Publisher",
+                                "-addext", "extendedKeyUsage=codeSigning", *key,
+                                "-keyout", os.path.join(package, "certificate.key"),
+                                "-out", os.path.join(package, "certificate.pem")],
+                               check=True, capture_output=True)
+                output = self.path(password or "plain", "HelloSetup.exe")
+                os.environ["QP_SIGNING_PASSWORD"] = password
+                self.addCleanup(os.environ.pop, "QP_SIGNING_PASSWORD", None)
+                code, errors = packages.run_packager(package, output)
+                self.assertEqual(code, 0, errors)
+                verify = subprocess.run(["osslsigncode", "verify", "-CAfile",
+                                         os.path.join(package, "certificate.pem"), "-in", output],
+                                        capture_output=True, text=True)
+                self.assertEqual(verify.returncode, 0, verify.stdout + verify.stderr)
+                self.assertIn("Signature verification: ok", verify.stdout)
+                self.assertIn("Hello Sample Test Publisher", verify.stdout)
+
+    def test_a_wrong_signing_password_is_refused_without_output(self):
         package = packages.copy_sample(self.scratch.name)
-        subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2",
-                        "-subj", "/CN=Hello Sample Test Publisher",
-                        "-addext", "extendedKeyUsage=codeSigning",
+        subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-days", "2",
+                        "-subj", "/CN=Hello", "-passout", "pass:right",
                         "-keyout", os.path.join(package, "certificate.key"),
                         "-out", os.path.join(package, "certificate.pem")],
                        check=True, capture_output=True)
+        os.environ["QP_SIGNING_PASSWORD"] = "wrong"
+        self.addCleanup(os.environ.pop, "QP_SIGNING_PASSWORD", None)
         output = self.path("HelloSetup.exe")
         code, errors = packages.run_packager(package, output)
-        self.assertEqual(code, 0, errors)
-        verify = subprocess.run(["osslsigncode", "verify", "-CAfile",
-                                 os.path.join(package, "certificate.pem"), "-in", output],
-                                capture_output=True, text=True)
-        self.assertEqual(verify.returncode, 0, verify.stdout + verify.stderr)
-        self.assertIn("Signature verification: ok", verify.stdout)
-        self.assertIn("Hello Sample Test Publisher", verify.stdout)
-
+        self.assertEqual(code, 1)
+        self.assertIn("certificate.pem: signing failed: Failed to decode private key", errors)
+        self.assertFalse(os.path.exists(output))
+        self.assertEqual(os.listdir(self.scratch.name), ["package"])
 
 if __name__ == "__main__":
     unittest.main()
