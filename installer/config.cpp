@@ -1,5 +1,6 @@
 #include "installer/config.h"
 
+#include "installer/package_config.h"
 #include "vel/paths.h"
 
 namespace installer {
@@ -32,10 +33,6 @@ void LoadDefaults() {
 
     app.AppName = L"Quillpad";
     app.AppFullName = L"Quillpad Studio";
-    install.InstallPathAll = vel::ExpandPathMacros(L"%PROGRAMFILES%\\" + app.AppName + L"\\");
-    install.InstallPathUser =
-        vel::GetAppDataFolder(app.AppFullName, true, false, vel::TAppDataKind::Local);
-    app.AppDataPath = vel::GetAppDataFolder(app.AppName, true, false, vel::TAppDataKind::Local);
     app.Publisher = L"Velmar Software";
     app.ProgramVersion = vel::MakeVersion(1, 3, 0, 0);
     app.HelpLink = std::wstring(kPublisherSite) + L"/apps/";
@@ -51,6 +48,14 @@ void LoadDefaults() {
     install.AllowExtensions = false;
     install.AllowCreateShortcut = true;
     install.HasEULA = true;
+    ConfiguredTexts = {};
+    // A packaged installer carries its publisher's values; the folders below follow them.
+    LoadPackageConfiguration();
+
+    install.InstallPathAll = vel::ExpandPathMacros(L"%PROGRAMFILES%\\" + app.AppName + L"\\");
+    install.InstallPathUser =
+        vel::GetAppDataFolder(app.AppFullName, true, false, vel::TAppDataKind::Local);
+    app.AppDataPath = vel::GetAppDataFolder(app.AppName, true, false, vel::TAppDataKind::Local);
     if (install.AllowCreateShortcut) {
         install.CreateDesktop = true;
         install.CreateStartMenu = true;

@@ -2,6 +2,7 @@
 // What the installer carries and how it installs it: the two configuration records,
 // filled by LoadDefaults and adjusted by the earlier installation, the command line and
 // the wizard, and the installer's module-level state.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -52,6 +53,15 @@ struct TInstallOptions {
     bool AllowOptions = false;
 };
 
+// The wizard's texts that come with the configuration: the labels of the option and
+// extension check boxes (an empty label hides its box) and the licence text (empty: the
+// one stored with the wizard's description).
+struct TConfiguredTexts {
+    std::array<std::wstring, 3> OptionLabels;
+    std::array<std::wstring, 3> ExtensionLabels;
+    std::wstring LicenseText;
+};
+
 // What an earlier run left in the registry (see previous_install.h).
 struct TPreviousInstall {
     bool Exists = false;
@@ -63,6 +73,7 @@ struct TPreviousInstall {
 // The installer's module-level state.
 inline TAppOptions AppOptions;
 inline TInstallOptions InstallOptions;
+inline TConfiguredTexts ConfiguredTexts;
 inline TPreviousInstall PreviousInstall;
 inline bool IsAdmin = false;
 inline bool ForceMode = false;
@@ -86,7 +97,8 @@ inline vel::TProcess BlockingProcess;
 // The install types this build allows (set when the installer is built).
 extern const TInstallSupport ConfiguredInstallSupport;
 
-// Fills both configuration records with this build's application and derives InstallPick.
+// Fills both configuration records with this build's application, or with the package's
+// configuration when the program carries one, and derives the folders and InstallPick.
 void LoadDefaults();
 
 // The install pick that follows from an install support.

@@ -90,9 +90,13 @@ void TInstaller::FormCreate(toolkit::Component*) {
             Part<lyra::LyCheckBox>((L"Extension_" + std::to_wstring(i + 1)).c_str());
     }
 
-    // 1. This configuration has no option or extension labels.
-    for (lyra::LyCheckBox* box : Option_Boxes) box->SetText(L"");
-    for (lyra::LyCheckBox* box : Extension_Boxes) box->SetText(L"");
+    // 1. The option and extension labels, and a package's licence, come with the configuration.
+    for (int i = 0; i < 3; ++i) {
+        Option_Boxes[i]->SetText(ConfiguredTexts.OptionLabels[i]);
+        Extension_Boxes[i]->SetText(ConfiguredTexts.ExtensionLabels[i]);
+    }
+    if (!ConfiguredTexts.LicenseText.empty())
+        Part<toolkit::RichEdit>(L"EULA")->SetText(ConfiguredTexts.LicenseText);
     // 2. Caption and welcome texts.
     SetCaption(Formatted(Caption(), AppOptions.AppFullName) + CaptionSuffix);
     Program_Title->SetText(Formatted(Program_Title->Text(), AppOptions.AppName));

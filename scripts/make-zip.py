@@ -5,7 +5,7 @@ usage: make-zip.py OUT.zip [NAME=FILE ...] [--dir FOLDER ...]
   NAME=FILE   store FILE under the archive name NAME
   --dir DIR   store every file below DIR under its path relative to DIR
 
-write_archive() is also used by bench/make-payload.py.
+write_archive() is also used by bench/make-payload.py, write_entries() by the packager.
 """
 import os
 import sys
@@ -14,23 +14,28 @@ import zipfile
 STAMP = (2026, 1, 1, 0, 0, 0)
 
 
+def write_entries(z, entries):
+    """Writes (name, bytes) pairs into an open archive, in their order, deflated at level 6,
+    each folder entry before its first file."""
+    folders = set()
+    for name, data in entries:
+        parts = name.split("/")[:-1]
+        for i in range(1, len(parts) + 1):
+            folder = "/".join(parts[:i]) + "/"
+            if folder not in folders:
+                folders.add(folder)
+                z.writestr(zipfile.ZipInfo(folder, STAMP), b"")
+        info = zipfile.ZipInfo(name, STAMP)
+        info.compress_type = zipfile.ZIP_DEFLATED
+        info.external_attr = 0o644 << 16
+        z.writestr(info, data, compresslevel=6)
+
+
 def write_archive(out, entries):
-    """Writes (name, bytes) pairs, in their order, deflated at level 6, each folder
-    entry before its first file; the archive appears under its name only when complete."""
+    """write_entries into a new archive file, which appears under its name only when complete."""
     tmp = out + ".tmp"
     with zipfile.ZipFile(tmp, "w", zipfile.ZIP_DEFLATED, compresslevel=6) as z:
-        folders = set()
-        for name, data in entries:
-            parts = name.split("/")[:-1]
-            for i in range(1, len(parts) + 1):
-                folder = "/".join(parts[:i]) + "/"
-                if folder not in folders:
-                    folders.add(folder)
-                    z.writestr(zipfile.ZipInfo(folder, STAMP), b"")
-            info = zipfile.ZipInfo(name, STAMP)
-            info.compress_type = zipfile.ZIP_DEFLATED
-            info.external_attr = 0o644 << 16
-            z.writestr(info, data, compresslevel=6)
+        write_entries(z, entries)
     os.replace(tmp, out)
 
 

@@ -34,6 +34,8 @@ constexpr uint16_t kFlagUtf8 = 0x0800;
 constexpr uint16_t kFlagDirectoryEncrypted = 0x2000;
 constexpr uint16_t kMethodAes = 99;
 constexpr uint32_t kDosDirectoryAttribute = 0x10;
+// The high byte of "version made by": the system the entry was written on.
+constexpr uint8_t kHostUnix = 3;
 
 constexpr uint16_t kExtraZip64 = 0x0001;
 constexpr uint16_t kExtraNtfs = 0x000A;
@@ -213,6 +215,7 @@ class DirectoryStream {
 
 // The fixed part of a central directory header, as far as we use it.
 struct CentralHeader {
+    uint8_t madeByHost = 0;
     uint16_t flags = 0;
     uint16_t method = 0;
     uint16_t time = 0;
@@ -233,7 +236,9 @@ CentralHeader ReadCentralHeader(const uint8_t* p) {
     if (r.U32() != kCentralHeaderSignature)
         throw DamagedArchive(L"an entry of its central directory is missing");
     CentralHeader h;
-    r.Skip(4); // versions
+    r.Skip(1); // version made by
+    h.madeByHost = r.U8();
+    r.Skip(2); // version needed
     h.flags = r.U16();
     h.method = r.U16();
     h.time = r.U16();
@@ -323,6 +328,10 @@ std::wstring DecodeName(const CentralHeader& h, std::string_view rawName,
         throw EntryError(ForDisplay(DecodeCp437(rawName)), L"has a name that is not valid UTF-8");
     }
     if (extras.unicodeName) return *extras.unicodeName;
+    // Info-ZIP's zip on Linux stores the names as the file system has them, UTF-8
+    // nowadays, without setting the flag; code page 437 is the DOS-era default.
+    if (h.madeByHost == kHostUnix)
+        if (auto name = DecodeUtf8(rawName)) return *name;
     return DecodeCp437(rawName);
 }
 

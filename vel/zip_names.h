@@ -1,7 +1,7 @@
 #pragma once
 // Entry names as the archive stores them: UTF-8 when the entry says so (general-purpose
-// flag bit 11 or an Info-ZIP Unicode path field), otherwise the original IBM PC code
-// page 437.
+// flag bit 11 or an Info-ZIP Unicode path field) or when it was made on Unix and its
+// name is valid UTF-8, otherwise the original IBM PC code page 437.
 #include <optional>
 #include <string>
 #include <string_view>

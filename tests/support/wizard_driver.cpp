@@ -84,7 +84,11 @@ std::wstring WindowText(HWND window) {
 }
 
 HWND WaitForWizard(DWORD pid, DWORD timeoutMs) {
-    return FindTop(pid, L"Quillpad Studio Installer", false, timeoutMs);
+    return WaitForWizardCaption(pid, L"Quillpad Studio Installer", timeoutMs);
+}
+
+HWND WaitForWizardCaption(DWORD pid, const std::wstring& caption, DWORD timeoutMs) {
+    return FindTop(pid, caption, false, timeoutMs);
 }
 
 HWND FindControl(HWND top, const std::wstring& text) {

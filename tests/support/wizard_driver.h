@@ -13,6 +13,8 @@ namespace test {
 // The wizard of the process: the visible top-level window whose caption starts with
 // "Quillpad Studio Installer"; null after the timeout.
 HWND WaitForWizard(DWORD pid, DWORD timeoutMs = 30000);
+// The same for a packaged installer, whose caption starts with its own application's name.
+HWND WaitForWizardCaption(DWORD pid, const std::wstring& caption, DWORD timeoutMs = 30000);
 
 // A visible descendant window with exactly this window text, or null.
 HWND FindControl(HWND top, const std::wstring& text);

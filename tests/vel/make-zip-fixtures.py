@@ -36,7 +36,7 @@ class Raw:
 
     def __init__(self, name, data=b"", method=8, flags=0, extra=b"", crc=None,
                  size=None, packed=None, packed_size=None, zip64=False, attributes=0,
-                 stamp=STAMP, offset=None):
+                 stamp=STAMP, offset=None, host=0):
         self.name = name.encode("utf-8") if isinstance(name, str) else name
         self.data = data
         self.method = method
@@ -50,6 +50,7 @@ class Raw:
         self.attributes = attributes
         self.stamp = stamp
         self.offset = offset  # for tail_only archives, whose data is not written
+        self.host = host  # high byte of "version made by": 0 DOS, 3 Unix
 
 
 def zip64_field(*values):
@@ -79,7 +80,8 @@ def write_raw(path, entries, zip64_end=False, declared_count=None, base=0, tail_
         else:
             central_sizes = (e.packed_size, e.size, offset)
             central_extra = e.extra
-        central += struct.pack("<IHHHHHHIIIHHHHHII", 0x02014B50, version, version, e.flags,
+        made_by = e.host << 8 | version
+        central += struct.pack("<IHHHHHHIIIHHHHHII", 0x02014B50, made_by, version, e.flags,
                                e.method, time, date, e.crc, central_sizes[0], central_sizes[1],
                                len(e.name), len(central_extra), 0, 0, 0, e.attributes,
                                central_sizes[2])
@@ -167,6 +169,15 @@ def main(out):
         Raw(b"caf\x82.txt", b"cafe"),
         Raw(b"\x8e\x99\x9a/\x94\xe1.txt", b"umlauts"),
         Raw(raw_name, b"named", extra=struct.pack("<HH", 0x7075, len(unicode_field)) + unicode_field),
+    ])
+
+    # Names as Info-ZIP's zip on Linux writes them: UTF-8 bytes without the flag, made by
+    # Unix. A Unix name that is not UTF-8, and a DOS one that happens to be, stay CP437.
+    write_raw(os.path.join(out, "unix-names.zip"), [
+        Raw("Gr\u00f6\u00dfe/\u65e5\u672c.txt", b"utf-8", host=3),
+        Raw(b"caf\x82.txt", b"legacy", host=3),
+        Raw(b"dos-\xc3\xa9.txt", b"dos", host=0),
+        Raw(b"flag-\xc3\xa9.txt", b"flag", host=0, flags=0x800),
     ])
 
     # ZIP64: sizes and offsets in the extra field, ZIP64 end record and locator.

@@ -114,6 +114,18 @@ TEST(ZipArchive, DecodesCp437NamesAndTheUnicodePathField) {
     EXPECT_EQ(tree, expected);
 }
 
+TEST(ZipArchive, ReadsUnflaggedUtf8NamesOfUnixArchivesAndKeepsCp437ForTheRest) {
+    test::ScratchFolder scratch;
+    Extract(test::ZipFixture(L"unix-names.zip"), scratch.Path());
+    const Tree tree = test::ReadTree(scratch.Path());
+    const Tree expected = {
+        {L"Gr\u00f6\u00dfe", std::nullopt}, {L"Gr\u00f6\u00dfe\\\u65e5\u672c.txt", "utf-8"},
+        {L"caf\u00e9.txt", "legacy"},       {L"dos-\u251c\u2310.txt", "dos"},
+        {L"flag-\u00e9.txt", "flag"},
+    };
+    EXPECT_EQ(tree, expected);
+}
+
 TEST(ZipArchive, SetsTheLastWriteTimeFromTheEntry) {
     test::ScratchFolder scratch;
     Extract(test::ZipFixture(L"times.zip"), scratch.Path());
