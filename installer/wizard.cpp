@@ -96,7 +96,7 @@ void TInstaller::FormCreate(toolkit::Component*) {
         Extension_Boxes[i]->SetText(ConfiguredTexts.ExtensionLabels[i]);
     }
     if (!ConfiguredTexts.LicenseText.empty())
-        Part<toolkit::RichEdit>(L"EULA")->SetText(ConfiguredTexts.LicenseText);
+        EULA->SetText(ConfiguredTexts.LicenseText);
     // 2. Caption and welcome texts.
     SetCaption(Formatted(Caption(), AppOptions.AppFullName) + CaptionSuffix);
     Program_Title->SetText(Formatted(Program_Title->Text(), AppOptions.AppName));
