@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
   wine wine64 xvfb xauth x11-utils cmake make dpkg-dev
-  nlohmann-json3-dev googletest fonts-dejavu-core zip unzip python3 procps
+  nlohmann-json3-dev googletest fonts-dejavu-core fonts-liberation zip unzip python3 procps
   python3-pil osslsigncode openssl
 )
 

@@ -49,8 +49,8 @@ qp_init_prefix() {
   mkdir -p "$WINEPREFIX"
   wineboot -i </dev/null >/dev/null 2>&1
   # Windows fonts are absent: map the UI font to one Debian has.
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Segoe UI' /t REG_SZ /d 'DejaVu Sans' /f </dev/null >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Segoe UI Semibold' /t REG_SZ /d 'DejaVu Sans' /f </dev/null >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Segoe UI' /t REG_SZ /d 'Liberation Sans' /f </dev/null >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Segoe UI Semibold' /t REG_SZ /d 'Liberation Sans Bold' /f </dev/null >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.qp-ready"
 }
