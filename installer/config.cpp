@@ -1,6 +1,7 @@
 #include "installer/config.h"
 
 #include "vel/paths.h"
+#include "vel/system_folders.h"
 
 namespace installer {
 
@@ -32,7 +33,10 @@ void LoadDefaults() {
 
     app.AppName = L"Quillpad";
     app.AppFullName = L"Quillpad Studio";
-    install.InstallPathAll = vel::ExpandPathMacros(L"%PROGRAMFILES%\\" + app.AppName + L"\\");
+    // Elevated, Program Files is asked of the system: the environment is the user's to change.
+    install.InstallPathAll = (IsAdmin ? vel::KnownFolder(FOLDERID_ProgramFiles) + L"\\"
+                                      : vel::ExpandPathMacros(L"%PROGRAMFILES%\\")) +
+                             app.AppName + L"\\";
     install.InstallPathUser =
         vel::GetAppDataFolder(app.AppFullName, true, false, vel::TAppDataKind::Local);
     app.AppDataPath = vel::GetAppDataFolder(app.AppName, true, false, vel::TAppDataKind::Local);
