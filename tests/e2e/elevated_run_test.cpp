@@ -52,11 +52,13 @@ std::set<std::wstring> FoldersIn(const std::wstring& folder) {
 }
 
 TEST_F(ElevatedRun, ReplacingTheInstallerFileDuringARunChangesNothingInstalled) {
-    // The downgrade question holds the run after start-up, before anything is written.
+    // The downgrade question holds the run after start-up, before anything is written
+    // (a silent run never asks: this one starts on the installing page once answered).
     WriteUserRecordValue(L"DisplayVersion", L"9.0.0.0");
     const std::wstring setup = CopyOfSetup();
     StartedProcess run;
-    StartProcess(L"\"" + setup + L"\" -silent -installpath \"" + Target() + L"\"", run);
+    StartProcess(L"\"" + setup + L"\" -start -closeafterfinish -installpath \"" + Target() + L"\"",
+                 run);
     HWND question = WaitForMessage(run.pid, L"Installed version is newer");
     ASSERT_NE(question, nullptr);
 
