@@ -16,8 +16,6 @@
 namespace test {
 namespace {
 
-using Lines = std::vector<std::string>;
-
 constexpr DWORD kInstallationFailed = 4;
 
 class ElevatedRun : public ::testing::Test {
