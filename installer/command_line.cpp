@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <system_error>
+#include <vector>
 
 #include "installer/config.h"
 #include "installer/folders.h"
@@ -15,7 +16,9 @@
 #include "vel/folders.h"
 #include "vel/parameters.h"
 #include "vel/paths.h"
+#include "vel/program_start.h"
 #include "vel/shell.h"
+#include "vel/system_folders.h"
 #include "vel/text.h"
 
 namespace installer {
@@ -88,15 +91,44 @@ void ChooseInstallPick(TInstallPick pick) {
     EndInstaller(ExitCode::SetupCannotStart);
 }
 
+// The folder that is checked is the folder that gets installed into: the expanded,
+// absolute path, never a literal "%PROGRAMFILES%" folder below the current one.
+std::wstring ResolvedInstallPath(const std::wstring& value) {
+    return AbsolutePath(vel::ExpandPathMacros(value));
+}
+
 void TakeInstallPath(const std::wstring& value) {
     std::wstring expanded = vel::ExpandPathMacros(value);
     std::wstring parent = InstallPathParent(expanded);
     if (parent.empty() || !vel::FolderExists(parent))
         RefuseParameters(L"(!) Attention: The installation path provided is invalid!",
                          L"The provided instalation path is invalid!");
-    // The folder that was checked is the folder that gets installed into: the expanded,
-    // absolute path, never a literal "%PROGRAMFILES%" folder below the current one.
-    InstallOptions.InstallPath = AbsolutePath(expanded);
+    InstallOptions.InstallPath = ResolvedInstallPath(value);
+}
+
+// The parameters for the elevated copy: this run's own, with the install folder as the
+// absolute path this copy resolved (the elevated copy starts in another current folder,
+// and with another environment).
+std::wstring RestartParameters() {
+    std::vector<std::wstring> parameters;
+    for (int i = 1; i <= vel::ParameterCount(); ++i) {
+        parameters.push_back(vel::GetParameter(i));
+        if (parameters.back() == L"-installpath" && i < vel::ParameterCount())
+            parameters.push_back(ResolvedInstallPath(vel::RawParameter(++i)));
+    }
+    return vel::JoinParameters(parameters);
+}
+
+// The hidden shell that deletes this installer's file once the process has ended. An
+// elevated process does not delete a file in the user's folders by path: the user's own
+// shell does, started with the user's rights.
+void StartSelfDeletion() {
+    const std::wstring arguments = L"/d " + SelfDeleteParameters(vel::OwnExecutablePath());
+    if (!IsAdmin)
+        vel::StartSystemProgram(L"cmd.exe", arguments, false);
+    else if (!vel::StartUnelevated(vel::SystemProgram(L"cmd.exe"), arguments, vel::SystemFolder(),
+                                   false))
+        ConsoleLine(L"(!) The installer file could not be deleted.");
 }
 
 void TakeOption(const std::wstring& id, const std::wstring& value) {
@@ -170,6 +202,14 @@ bool ForceRequested() {
     return HasParameter(L"-force");
 }
 
+bool AllUsersRequested() {
+    return HasParameter(L"-alluser");
+}
+
+bool ElevatedCopy() {
+    return HasParameter(kElevatedMarker);
+}
+
 void ConsoleLine(const std::wstring& text) {
     // Once a line could not be written, the reader has gone; the rest is not tried.
     static bool outputBroken = false;
@@ -217,8 +257,13 @@ void ProcessParameters() {
 }
 
 void RestartAsAdministrator(const std::wstring& extra) {
+    // A copy that was itself started elevated and still lacks the rights would only start
+    // the next copy, and so on.
+    if (ElevatedCopy())
+        RefuseParameters(L"<!> Error: Administrator rights are needed to install for all users.",
+                         L"Administrator rights are needed to install for all users.");
     std::wstring prefix = extra.empty() ? L"" : extra + L" ";
-    std::wstring parameters = prefix + L"-force " + vel::GetAllParameters();
+    std::wstring parameters = prefix + L"-force " + kElevatedMarker + L" " + RestartParameters();
     vel::UniqueHandle elevated;
     if (PretendElevationDeclined())
         SetLastError(ERROR_CANCELLED);
@@ -233,6 +278,8 @@ void RestartAsAdministrator(const std::wstring& extra) {
     WaitForSingleObject(elevated.Get(), INFINITE);
     DWORD code = static_cast<DWORD>(ExitCode::SetupCannotStart);
     GetExitCodeProcess(elevated.Get(), &code);
+    // The elevated copy leaves "-ad" to this one, which runs with the user's own rights.
+    if (HasParameter(L"-ad")) StartSelfDeletion();
     EndInstaller(static_cast<ExitCode>(code));
 }
 
@@ -252,16 +299,20 @@ void DoFinishAction() {
 void RunApplication() {
     if (InstallOptions.CanBeRun) {
         std::wstring exe = AppOptions.ExeLocation();
-        vel::ShellRun(exe, true, L"", false, FolderOf(exe));
+        // Elevated, the application is started as the signed-in user: it must not run
+        // with the administrator's rights the installation needed.
+        if (!IsAdmin)
+            vel::ShellRun(exe, true, L"", false, FolderOf(exe));
+        else if (!vel::StartUnelevated(exe, L"", FolderOf(exe), true))
+            ConsoleLine(L"(!) " + AppOptions.AppFullName + L" could not be started.");
         Sleep(500);
     }
     CloseInstaller();
 }
 
 void CloseInstaller() {
-    if (SelfDelete)
-        vel::ShellRun(L"cmd", false, SelfDeleteParameters(vel::OwnExecutablePath()), false,
-                      vel::ExpandPathMacros(L"%SYSTEMROOT%"));
+    // An elevated restart leaves the deletion to the copy that started it.
+    if (SelfDelete && !ElevatedCopy()) StartSelfDeletion();
     if (VisibleWizard())
         CloseWizard();
     else

@@ -16,6 +16,14 @@ bool SilentRequested();
 // "-force" is somewhere on the command line.
 bool ForceRequested();
 
+// "-alluser" is somewhere on the command line.
+bool AllUsersRequested();
+
+// The switch that RestartAsAdministrator adds: this copy is the elevated restart of one
+// that is waiting for it.
+inline constexpr wchar_t kElevatedMarker[] = L"-elevated";
+bool ElevatedCopy();
+
 // Writes one status line on the console of the command shell that started the
 // installer; does nothing when the installer was started otherwise. Best effort: output
 // that cannot be written (a script stopped reading) is dropped, never an error.
@@ -26,9 +34,10 @@ void ConsoleLine(const std::wstring& text);
 // restart).
 void ProcessParameters();
 
-// Starts this installer again with administrator rights ("runas"), with extra and
-// "-force" before the original parameters, and ends this process with the exit code
-// of the elevated copy.
+// Starts this installer again with administrator rights ("runas"), with extra, "-force"
+// and the elevated marker before the original parameters (the install path among them
+// made absolute), and ends this process with the exit code of the elevated copy. An
+// elevated copy that still lacks the rights ends with SetupCannotStart instead.
 [[noreturn]] void RestartAsAdministrator(const std::wstring& extra);
 
 // Runs the action chosen for the end of a finished installation (AfterFinish).

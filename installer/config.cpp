@@ -2,6 +2,7 @@
 
 #include "installer/package_config.h"
 #include "vel/paths.h"
+#include "vel/system_folders.h"
 
 namespace installer {
 
@@ -52,7 +53,10 @@ void LoadDefaults() {
     // A packaged installer carries its publisher's values; the folders below follow them.
     LoadPackageConfiguration();
 
-    install.InstallPathAll = vel::ExpandPathMacros(L"%PROGRAMFILES%\\" + app.AppName + L"\\");
+    // Elevated, Program Files is asked of the system: the environment is the user's to change.
+    install.InstallPathAll = (IsAdmin ? vel::KnownFolder(FOLDERID_ProgramFiles) + L"\\"
+                                      : vel::ExpandPathMacros(L"%PROGRAMFILES%\\")) +
+                             app.AppName + L"\\";
     install.InstallPathUser =
         vel::GetAppDataFolder(app.AppFullName, true, false, vel::TAppDataKind::Local);
     app.AppDataPath = vel::GetAppDataFolder(app.AppName, true, false, vel::TAppDataKind::Local);

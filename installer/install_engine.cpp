@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cmath>
 #include <exception>
+#include <memory>
 #include <system_error>
 
 #include "installer/command_line.h"
@@ -13,25 +14,33 @@
 #include "installer/file_writer.h"
 #include "installer/folders.h"
 #include "installer/free_space.h"
+#include "installer/install_path_check.h"
 #include "installer/install_report.h"
 #include "installer/installed_files.h"
 #include "installer/payload.h"
 #include "installer/test_seams.h"
 #include "installer/uninstall_record.h"
+#include "vel/access_lists.h"
 #include "vel/folders.h"
 #include "vel/kept_files.h"
 #include "vel/paths.h"
 #include "vel/shell.h"
+#include "vel/system_folders.h"
+#include "vel/unfollowed_files.h"
 #include "vel/zip_archive.h"
+#include "vel/zip_files.h"
 
 namespace installer {
 
 namespace {
 
 // Held open from export to extraction without write or delete sharing, so nothing can
-// swap or alter the archive in between (it lies in a user-writable folder while an
-// all-users installation runs elevated).
+// swap or alter the archive in between. It is deleted with its last handle, so it is
+// never deleted by a path that could have been redirected meanwhile.
 vel::UniqueHandle ArchiveHandle;
+
+// The temporary folder of an elevated run: nothing in the user's writable profile.
+std::unique_ptr<vel::PrivateFolder> PrivateTempFolder;
 
 void Remember(std::vector<std::wstring>& list, const std::vector<std::wstring>& files) {
     list.insert(list.end(), files.begin(), files.end());
@@ -66,6 +75,19 @@ uint64_t KeptBytes() {
     return bytes;
 }
 
+// Program Files keeps standard users out by itself; any other folder of an all-users
+// installation gets that access list, so nobody can replace a program there that an
+// administrator runs later.
+void ProtectOutsideProgramFiles(const std::wstring& folder) {
+    const std::wstring full = vel::FullPath(folder);
+    if (InProgramFiles(full, SystemProtectedFolders())) return;
+    vel::UniqueHandle handle =
+        vel::OpenUnfollowed(full, READ_CONTROL | WRITE_DAC | WRITE_OWNER,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+    if (!handle || !vel::ProtectFolder(handle.Get()))
+        ThrowLastError("Cannot protect the install folder");
+}
+
 void Prepare() {
     InstallOptions.RegistryRecord =
         L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + AppOptions.AppName;
@@ -76,14 +98,19 @@ void Prepare() {
         InstallOptions.InstallPath = InstallOptions.InstallPick == TInstallPick::AllUser
                                          ? InstallOptions.InstallPathAll
                                          : InstallOptions.InstallPathUser;
+    const bool forAllUsers = IsAdmin && InstallOptions.InstallPick == TInstallPick::AllUser;
+    // A junction on the way would send an administrator's files wherever its maker chose.
+    if (forAllUsers && vel::PathPassesThroughLink(InstallOptions.InstallPath))
+        throw std::runtime_error("The install folder passes through a junction or link");
     CheckFreeSpace(TempFolder, InstallOptions.InstallPath);
     Remember(InstallJournal.CreatedFolders, vel::CreateFolderTree(InstallOptions.InstallPath));
+    if (forAllUsers) ProtectOutsideProgramFiles(InstallOptions.InstallPath);
 }
 
 void Export() {
-    ArchiveHandle.Reset(CreateFileW(ArchiveFile().c_str(), GENERIC_READ | GENERIC_WRITE,
-                                    FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_TEMPORARY, nullptr));
+    ArchiveHandle =
+        vel::OpenUnfollowed(ArchiveFile(), GENERIC_READ | GENERIC_WRITE | DELETE, FILE_SHARE_READ,
+                            CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE);
     if (!ArchiveHandle) ThrowLastError("Cannot create the temporary archive");
     CopyPayloadResource(L"PROGRAM", ArchiveHandle.Get());
 }
@@ -91,6 +118,7 @@ void Export() {
 void Extract() {
     if (!ArchiveHandle) throw std::runtime_error("The temporary archive is missing");
     vel::ZipArchive archive;
+    // The archive goes when the reader closes it.
     archive.Open(std::move(ArchiveHandle));
     vel::ZipExtraction written =
         archive.ExtractAll(InstallOptions.InstallPath, {}, vel::ZipReplaced::Keep);
@@ -101,9 +129,19 @@ void Extract() {
     kept.insert(kept.end(), written.KeptFiles.begin(), written.KeptFiles.end());
 }
 
+// The user's folder for shortcuts. Elevated, it comes from the system, not from the
+// user-editable "User Shell Folders" values; a missing value is never the drive's root.
+std::wstring ShortcutFolder(vel::TUserShellFolder where) {
+    const KNOWNFOLDERID& known =
+        where == vel::TUserShellFolder::Programs ? FOLDERID_Programs : FOLDERID_Desktop;
+    std::wstring folder = IsAdmin ? L"" : vel::GetUserShellFolder(where);
+    return folder.empty() ? vel::KnownFolder(known) : folder;
+}
+
 void CreateLink(vel::TUserShellFolder where) {
-    std::wstring link =
-        WithDelimiter(vel::GetUserShellFolder(where)) + AppOptions.AppName + L".lnk";
+    const std::wstring folder = ShortcutFolder(where);
+    if (folder.empty()) return;
+    std::wstring link = WithDelimiter(folder) + AppOptions.AppName + L".lnk";
     KeepEarlier(link, Earlier::MoveAside);
     vel::CreateShortcut(AppOptions.ExeLocation(), link, AppOptions.AppFullName, L"");
     // Shortcut creation reports no failure; an earlier link that was not replaced stays.
@@ -116,7 +154,6 @@ void CreateLink(vel::TUserShellFolder where) {
 
 void Write() {
     ArchiveHandle.Reset();
-    DeleteFileW(ArchiveFile().c_str());
     if (InstallOptions.CreateStartMenu) CreateLink(vel::TUserShellFolder::Programs);
     if (InstallOptions.CreateDesktop) CreateLink(vel::TUserShellFolder::Desktop);
     const std::wstring folder = WithDelimiter(InstallOptions.InstallPath);
@@ -147,6 +184,13 @@ void Verify() {
 } // namespace
 
 void PrepareTempFolder() {
+    if (IsAdmin) {
+        // Below the system's own temporary folder, which standard users cannot list.
+        PrivateTempFolder =
+            std::make_unique<vel::PrivateFolder>(vel::SystemWindowsFolder() + L"\\Temp");
+        TempFolder = PrivateTempFolder->Path() + L"\\";
+        return;
+    }
     TempFolder = vel::GetAppDataFolder(L"Velmar Installer", true, true, vel::TAppDataKind::Local) +
                  L"Temp\\";
     vel::CreateFolderTree(TempFolder);
@@ -201,6 +245,7 @@ std::vector<std::wstring> TInstallJournal::WrittenFiles() const {
 void FinishInstallation() {
     InstallRun = TInstallRun::Finished;
     ArchiveHandle.Reset();
+    PrivateTempFolder.reset();
     if (!InstallFailed) {
         vel::DiscardAll(InstallJournal.KeptFiles);
         InstallJournal.KeptFiles.clear();
@@ -221,7 +266,7 @@ void FinishInstallation() {
 
 void RemoveInstalledFiles() {
     ArchiveHandle.Reset();
-    DeleteFileW(ArchiveFile().c_str());
+    PrivateTempFolder.reset();
     for (auto file = InstallJournal.CreatedFiles.rbegin();
          file != InstallJournal.CreatedFiles.rend(); ++file)
         DeleteFileW(vel::ExtendedLengthPath(*file).c_str());

@@ -5,6 +5,7 @@
 
 #include <exception>
 
+#include "vel/system_folders.h"
 #include "vel/zip_files.h"
 
 namespace installer {
@@ -33,7 +34,8 @@ bool HasForbiddenCharacter(const std::wstring& path) {
 }
 
 std::wstring WithoutTrailingDelimiters(std::wstring path) {
-    while (path.size() > 3 && IsDelimiter(path.back())) path.pop_back();
+    while (path.size() > 3 && IsDelimiter(path.back()))
+        path.pop_back();
     return path;
 }
 
@@ -47,32 +49,29 @@ bool IsWithin(const std::wstring& path, const std::wstring& folder) {
     const std::wstring base = WithoutTrailingDelimiters(folder);
     if (base.empty() || path.size() < base.size()) return false;
     if (!SameText(path.substr(0, base.size()), base)) return false;
-    return path.size() == base.size() || IsDelimiter(path[base.size()]) ||
-           IsDelimiter(base.back());
+    return path.size() == base.size() || IsDelimiter(path[base.size()]) || IsDelimiter(base.back());
 }
 
 bool IsDriveRoot(const std::wstring& path) {
     return path.size() <= 3 && path.size() >= 2 && path[1] == L':';
 }
 
-std::wstring KnownFolder(REFKNOWNFOLDERID id) {
-    wchar_t* path = nullptr;
-    std::wstring folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(id, KF_FLAG_DONT_VERIFY, nullptr, &path))) folder = path;
-    CoTaskMemFree(path);
-    return folder;
-}
-
 } // namespace
 
 TProtectedFolders SystemProtectedFolders() {
     TProtectedFolders folders;
-    folders.Windows = KnownFolder(FOLDERID_Windows);
+    folders.Windows = vel::KnownFolder(FOLDERID_Windows);
     for (REFKNOWNFOLDERID id : {FOLDERID_ProgramFiles, FOLDERID_ProgramFilesX86}) {
-        std::wstring folder = KnownFolder(id);
+        std::wstring folder = vel::KnownFolder(id);
         if (!folder.empty()) folders.ProgramFiles.push_back(folder);
     }
     return folders;
+}
+
+bool InProgramFiles(const std::wstring& path, const TProtectedFolders& folders) {
+    for (const std::wstring& programFiles : folders.ProgramFiles)
+        if (IsWithin(path, programFiles)) return true;
+    return false;
 }
 
 TPathVerdict CheckInstallPath(const std::wstring& typed, const TProtectedFolders& folders,
@@ -85,9 +84,7 @@ TPathVerdict CheckInstallPath(const std::wstring& typed, const TProtectedFolders
         return TPathVerdict::Invalid;
     }
     if (IsDriveRoot(full) || IsWithin(full, folders.Windows)) return TPathVerdict::SystemFolder;
-    if (!isAdmin)
-        for (const std::wstring& programFiles : folders.ProgramFiles)
-            if (IsWithin(full, programFiles)) return TPathVerdict::NeedsAdmin;
+    if (!isAdmin && InProgramFiles(full, folders)) return TPathVerdict::NeedsAdmin;
     canonical = full;
     return TPathVerdict::Accepted;
 }

@@ -21,6 +21,9 @@ struct TProtectedFolders {
 // The system's own folders, asked of the shell rather than read from the environment.
 TProtectedFolders SystemProtectedFolders();
 
+// The path is a Program Files folder or lies below one (path absolute and canonical).
+bool InProgramFiles(const std::wstring& path, const TProtectedFolders& folders);
+
 // Judges the typed path. Folders are compared as canonical absolute paths at folder
 // boundaries, so "C:\Windows.old" is not the Windows folder and "C:/Windows/x" is inside
 // it. An accepted path comes back in canonical form in canonical.

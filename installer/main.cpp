@@ -14,6 +14,7 @@
 #include "installer/test_seams.h"
 #include "installer/wizard.h"
 #include "lyra/theme_manager.h"
+#include "vel/dll_search.h"
 #include "vel/parameters.h"
 #include "vel/shell.h"
 
@@ -66,6 +67,7 @@ void Run() {
 } // namespace installer
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    vel::RestrictDllSearch();
     installer::TraceCommandLine();
     // Shell links need COM on this thread; the window thread is single-threaded.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);

@@ -13,9 +13,9 @@ namespace installer {
 std::span<const std::byte> PayloadResource(const wchar_t* name);
 
 // Writes a resource into an open file from its start and cuts the file there. The bytes
-// are read from the executable file, not through its mapping: mapped pages, once
-// touched, count in the installer's working set, which would then grow with the
-// payload. Throws std::system_error on failure.
+// come from the image this process runs, never from the executable file by its path: a
+// running executable can be renamed and another file put in its place. Throws
+// std::system_error on failure.
 void CopyPayloadResource(const wchar_t* name, HANDLE file);
 
 // Writes a resource to a file, replacing it; throws std::system_error on failure.

@@ -59,7 +59,11 @@ void CheckPreviousInstall() {
         PreviousInstall.Exists = registry.KeyExists(RecordKey(TInstallSupport::AllUser));
         PreviousInstall.Kind = TInstallSupport::AllUser;
     }
-    if (!PreviousInstall.Exists && InstallOptions.InstallSupport != TInstallSupport::AllUser) {
+    // An elevated all-users run does not take its folder from a per-user record, which
+    // the user's unelevated programs can write.
+    const bool forAllUsers = IsAdmin && (ElevatedCopy() || AllUsersRequested());
+    if (!PreviousInstall.Exists && InstallOptions.InstallSupport != TInstallSupport::AllUser &&
+        !forAllUsers) {
         PreviousInstall.Exists = registry.KeyExists(RecordKey(TInstallSupport::ThisUser));
         PreviousInstall.Kind = TInstallSupport::ThisUser;
     }

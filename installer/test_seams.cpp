@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#ifdef QP_TEST_SEAMS
+
 #include <cstdio>
 #include <string>
 
@@ -54,3 +56,24 @@ void RecordStageTime(const wchar_t* stage, double seconds) {
 }
 
 } // namespace installer
+
+#else // The product honours none of the variables: nothing in the environment changes
+      // what an installer run as administrator believes or where it writes.
+
+namespace installer {
+
+bool PretendStandardUser() {
+    return false;
+}
+
+bool PretendElevationDeclined() {
+    return false;
+}
+
+void TraceCommandLine() {}
+
+void RecordStageTime(const wchar_t*, double) {}
+
+} // namespace installer
+
+#endif

@@ -1,7 +1,8 @@
 #pragma once
 // Hooks that let the end-to-end tests see paths that Wine cannot produce by itself, and
-// let the benchmark time the stages. All are read from the environment and do nothing
-// unless a test or the benchmark sets them.
+// let the benchmark time the stages. All are read from the environment, and only by the
+// installer variants that the tests and the benchmark build (compiled with
+// QP_TEST_SEAMS); the product's executable has them all switched off.
 namespace installer {
 
 // QUILLPAD_SETUP_AS_STANDARD_USER=1: behave as a process without administrator rights

@@ -192,7 +192,7 @@ void Bitmap::Draw(toolkit::Canvas& canvas, const RECT& rect, BYTE opacity) const
     }
     if (hasAlpha) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, opacity, AC_SRC_ALPHA};
-        AlphaBlend(target, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+        GdiAlphaBlend(target, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                    SourceDC(), 0, 0, width_, height_, blend);
         return;
     }
@@ -208,11 +208,11 @@ void Bitmap::DrawOpaque(HDC target, const RECT& rect, BYTE opacity) const {
     HDC source = SourceDC();
     int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (Transparent) {
-        TransparentBlt(target, rect.left, rect.top, width, height, source, 0, 0, width_, height_,
+        GdiTransparentBlt(target, rect.left, rect.top, width, height, source, 0, 0, width_, height_,
                        ColorToRGB(TransparentColor()));
     } else if (opacity < 255) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, opacity, 0};
-        AlphaBlend(target, rect.left, rect.top, width, height, source, 0, 0, width_, height_,
+        GdiAlphaBlend(target, rect.left, rect.top, width, height, source, 0, 0, width_, height_,
                    blend);
     } else {
         int previous = SetStretchBltMode(target, COLORONCOLOR);

@@ -2,6 +2,7 @@
 
 #include "toolkit/clipboard.h"
 #include "toolkit/error.h"
+#include "toolkit/system_library.h"
 
 #include <richedit.h>
 
@@ -19,8 +20,8 @@ const EnumNames<ScrollBarsKind>& ScrollBarsNames() {
 // The newest rich edit the system has: RichEdit 4.1 (Msftedit), else 2.0/3.0.
 const wchar_t* RichEditClass() {
     static const wchar_t* name = [] {
-        if (LoadLibraryW(L"Msftedit.dll")) return MSFTEDIT_CLASS;
-        if (LoadLibraryW(L"Riched20.dll")) return RICHEDIT_CLASSW;
+        if (SystemLibrary(L"Msftedit.dll")) return MSFTEDIT_CLASS;
+        if (SystemLibrary(L"Riched20.dll")) return RICHEDIT_CLASSW;
         throw Error(L"The system's rich edit control is missing");
     }();
     return name;

@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include "uninstaller/launcher.h"
+#include "vel/dll_search.h"
 #include "vel/parameters.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    vel::RestrictDllSearch();
     std::vector<std::wstring> parameters;
     for (int i = 1; i <= vel::ParameterCount(); ++i)
         parameters.push_back(vel::GetParameter(i));

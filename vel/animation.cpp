@@ -7,6 +7,7 @@
 #include <chrono>
 #include <utility>
 
+#include "toolkit/system_library.h"
 #include "vel/animation_steps.h"
 
 namespace vel {
@@ -15,16 +16,24 @@ namespace {
 
 // Windows wakes sleepers on a 15.6 ms tick by default, which would stretch a 5 ms step to
 // three times its length; a run asks for 1 ms ticks while it lasts.
+// The multimedia timer library is not one of the system's known DLLs: it is loaded from
+// System32 on first use.
 class FineTimerResolution {
   public:
-    FineTimerResolution() : raised_(timeBeginPeriod(1) == TIMERR_NOERROR) {}
+    FineTimerResolution() : raised_(Call("timeBeginPeriod") == TIMERR_NOERROR) {}
     ~FineTimerResolution() {
-        if (raised_) timeEndPeriod(1);
+        if (raised_) Call("timeEndPeriod");
     }
     FineTimerResolution(const FineTimerResolution&) = delete;
     FineTimerResolution& operator=(const FineTimerResolution&) = delete;
 
   private:
+    static MMRESULT Call(const char* name) {
+        using PeriodFn = MMRESULT(WINAPI*)(UINT);
+        auto period = toolkit::SystemFunction<PeriodFn>(L"winmm.dll", name);
+        return period ? period(1) : TIMERR_NOCANDO;
+    }
+
     bool raised_;
 };
 

@@ -4,7 +4,7 @@
 #include <psapi.h>
 #include <shellapi.h>
 
-#include "vel/shell.h"
+#include "vel/program_start.h"
 
 namespace vel {
 
@@ -90,12 +90,14 @@ std::wstring TaskkillParameters(int32_t pid, bool force) {
     return params;
 }
 
+// taskkill by its System32 path: a taskkill.exe in the current folder or on the search
+// path is never the one that runs.
 void TProcess::CloseProcess() const {
-    ShellRun(L"taskkill", false, TaskkillParameters(PID, false), false, L"");
+    StartSystemProgram(L"taskkill.exe", TaskkillParameters(PID, false), false);
 }
 
 void TProcess::KillProcess() const {
-    ShellRun(L"taskkill", false, TaskkillParameters(PID, true), false, L"");
+    StartSystemProgram(L"taskkill.exe", TaskkillParameters(PID, true), false);
 }
 
 std::unique_ptr<toolkit::Icon> TProcess::GetIcon() const {

@@ -25,9 +25,9 @@ std::wstring ParentOf(const std::wstring& path) {
     return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
-bool IsFolder(const std::wstring& fullPath) {
-    const DWORD attributes = GetFileAttributesW(ExtendedLengthPath(fullPath).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+// The attributes of the folder itself: a junction or link reports its own.
+DWORD AttributesOf(const std::wstring& fullPath) {
+    return GetFileAttributesW(ExtendedLengthPath(fullPath).c_str());
 }
 
 } // namespace
@@ -80,24 +80,38 @@ bool FolderMaker::TryCreate(const std::wstring& fullPath, DWORD& error) {
 
 // Creating first and asking only on failure costs one call per new folder; the set
 // keeps folders met before from costing anything.
+bool FolderMaker::BelowRoot(const std::wstring& fullPath) const {
+    return !root_.empty() && fullPath.size() > root_.size() && fullPath.starts_with(root_) &&
+           (root_.back() == L'\\' || fullPath[root_.size()] == L'\\');
+}
+
 void FolderMaker::Ensure(const std::wstring& fullPath) {
     if (present_.contains(fullPath)) return;
+    const std::wstring parent = ParentOf(fullPath);
+    // Below the root every folder on the way is looked at, also those that exist.
+    if (BelowRoot(parent)) Ensure(parent);
     DWORD error = ERROR_SUCCESS;
     bool made = TryCreate(fullPath, error);
-    const std::wstring parent = ParentOf(fullPath);
     if (!made && error == ERROR_PATH_NOT_FOUND && !parent.empty() && parent.back() != L':') {
         Ensure(parent);
         made = TryCreate(fullPath, error);
     }
-    // An existing folder may also answer "access denied" (a drive root, or a parent
-    // the user may not add to); what counts is that it is there.
-    if (!made && !IsFolder(fullPath)) {
-        if (error == ERROR_ALREADY_EXISTS)
+    if (!made) {
+        // An existing folder may also answer "access denied" (a drive root, or a parent
+        // the user may not add to); what counts is that it is there.
+        const DWORD attributes = AttributesOf(fullPath);
+        if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            if (error == ERROR_ALREADY_EXISTS)
+                throw ZipError(L"The folder \"" + fullPath +
+                               L"\" cannot be created because a file of that name exists.");
+            throw FileError(L"Cannot create the folder", fullPath, error);
+        }
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
             throw ZipError(L"The folder \"" + fullPath +
-                           L"\" cannot be created because a file of that name exists.");
-        throw FileError(L"Cannot create the folder", fullPath, error);
+                           L"\" is a junction or link to another place; nothing is written there.");
     }
     present_.insert(fullPath);
+    if (root_.empty()) root_ = fullPath;
 }
 
 PartFile::PartFile(const std::wstring& target) : target_(target) {

@@ -23,7 +23,9 @@ std::wstring SystemErrorText(DWORD code);
 std::wstring FullPath(const std::wstring& path);
 
 // Creates folders with their missing parents and appends each one it created to the
-// list, parents first.
+// list, parents first. The first folder ensured is the root: no folder at or below it
+// that existed before is used when it is a junction or a symbolic link, so a link
+// planted in an install folder cannot send the files somewhere else.
 class FolderMaker {
   public:
     explicit FolderMaker(std::vector<std::wstring>& created) : created_(created) {}
@@ -32,9 +34,11 @@ class FolderMaker {
 
   private:
     bool TryCreate(const std::wstring& fullPath, DWORD& error);
+    bool BelowRoot(const std::wstring& fullPath) const;
 
     std::vector<std::wstring>& created_;
     std::unordered_set<std::wstring> present_;
+    std::wstring root_;
 };
 
 // A new file with a temporary name in the target's folder. Until CommitTo moves it over

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "vel/dll_search.h"
+
 namespace {
 
 constexpr wchar_t kClassName[] = L"QuillpadStudioWindow";
@@ -67,6 +69,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+    vel::RestrictDllSearch();
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = WindowProc;

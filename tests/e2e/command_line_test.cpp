@@ -158,12 +158,43 @@ TEST_F(CommandLine, StandardUserChoosingAllUsersRestartsElevatedWithForce) {
     auto lines = OutputLines(Narrow(ReadTextFile(trace)));
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_NE(lines[1].find("QuillpadSetupBoth.exe"), std::string::npos);
-    EXPECT_NE(
-        lines[1].find("-alluser -force -alluser -silent -installpath \"" + Narrow(target) + "\""),
-        std::string::npos)
+    EXPECT_NE(lines[1].find("-alluser -force -elevated -alluser -silent -installpath \"" +
+                            Narrow(target) + "\""),
+              std::string::npos)
         << lines[1];
     EXPECT_TRUE(RecordExists(HKEY_LOCAL_MACHINE));
     EXPECT_TRUE(FileExists(target + L"\\Quillpad.exe"));
+}
+
+TEST_F(CommandLine, TheElevatedCopyGetsTheInstallFolderAsAnAbsolutePath) {
+    const std::wstring trace = scratch.Path() + L"\\trace.txt";
+    // Typed relative to the prompt's folder; the elevated copy starts in another one.
+    ProcessResult result =
+        RunProcess(L"cmd.exe /c \"cd /d \"" + scratch.Path() + L"\" && \"" +
+                       SetupExe(L"QuillpadSetupBoth.exe") +
+                       L"\" -alluser -silent -installpath \".\\Quill pad\"\"",
+                   120000, L"QUILLPAD_SETUP_AS_STANDARD_USER=1\nQUILLPAD_SETUP_TRACE=" + trace);
+    EXPECT_EQ(result.exitCode, 0u);
+    auto lines = OutputLines(Narrow(ReadTextFile(trace)));
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_NE(lines[1].find("-installpath \"" + Narrow(scratch.Path()) + "\\Quill pad\""),
+              std::string::npos)
+        << lines[1];
+    EXPECT_TRUE(FileExists(scratch.Path() + L"\\Quill pad\\Quillpad.exe"));
+}
+
+TEST_F(CommandLine, AnElevatedCopyWithoutTheRightsDoesNotRestartAgain) {
+    const std::wstring trace = scratch.Path() + L"\\trace.txt";
+    ProcessResult result =
+        RunSetupFromConsole(L"-alluser -force -elevated -silent -installpath \"" + Target() + L"\"",
+                            L"QUILLPAD_SETUP_AS_STANDARD_USER=1\nQUILLPAD_SETUP_TRACE=" + trace,
+                            SetupExe(L"QuillpadSetupBoth.exe"));
+    EXPECT_EQ(OutputLines(result.output),
+              (Lines{"(!) Restarting as administrator",
+                     "<!> Error: Administrator rights are needed to install for all users."}));
+    EXPECT_EQ(result.exitCode, 1u);
+    EXPECT_EQ(OutputLines(Narrow(ReadTextFile(trace))).size(), 1u) << "no further copy started";
+    EXPECT_FALSE(FolderExists(Target()));
 }
 
 } // namespace

@@ -158,7 +158,7 @@ TEST_F(Install, AllUsersRecordMakesAStandardUserRestartElevated) {
     EXPECT_EQ(result.exitCode, 0u);
     auto lines = OutputLines(Narrow(ReadTextFile(trace)));
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_NE(lines[1].find("\" -alluser -force -silent"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("\" -alluser -force -elevated -silent"), std::string::npos) << lines[1];
     EXPECT_TRUE(FileExists(Target() + L"\\Quillpad.exe"))
         << "the elevated copy updated the recorded folder";
 }

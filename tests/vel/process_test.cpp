@@ -43,6 +43,32 @@ TEST(ProcessList, ListsAndKillsARealChild) {
         << "taskkill /F ends the process";
 }
 
+TEST(ProcessList, KillingRunsTheSystemsTaskkillNotOnePlantedInTheCurrentFolder) {
+    const std::wstring exe = test::BuildFile(L"resources\\Quillpad.exe");
+    test::StartedProcess child;
+    test::StartProcess(L"\"" + exe + L"\"", child);
+    ASSERT_NE(test::WaitForWindow(L"Quillpad Studio 1.3.0.0", child.pid), nullptr);
+
+    // A taskkill.exe that would not end anything, in the current folder and first on the
+    // search path.
+    test::ScratchFolder planted;
+    const std::wstring fake = planted.Path() + L"\\taskkill.exe";
+    ASSERT_TRUE(
+        CopyFileW(test::BuildFile(L"tests\\console_probe.exe").c_str(), fake.c_str(), FALSE));
+    wchar_t previousFolder[MAX_PATH], previousPath[32767];
+    GetCurrentDirectoryW(MAX_PATH, previousFolder);
+    GetEnvironmentVariableW(L"PATH", previousPath, std::size(previousPath));
+    SetCurrentDirectoryW(planted.Path().c_str());
+    SetEnvironmentVariableW(L"PATH", (planted.Path() + L";" + previousPath).c_str());
+    TProcess process;
+    process.PID = static_cast<int32_t>(child.pid);
+    process.KillProcess();
+    SetCurrentDirectoryW(previousFolder);
+    SetEnvironmentVariableW(L"PATH", previousPath);
+    EXPECT_NE(child.Wait(20000), static_cast<DWORD>(WAIT_TIMEOUT))
+        << "the system's taskkill ended the process";
+}
+
 TEST(ProcessList, IncludesThisProcessAndNoIconForAMissingFile) {
     auto list = GetProcessList();
     auto self = std::find_if(list.begin(), list.end(), [](const TProcess& p) {
