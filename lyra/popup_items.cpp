@@ -2,8 +2,6 @@
 
 #include "lyra/popup_menu.h"
 
-#include <algorithm>
-
 namespace lyra {
 
 LyPopupItems::LyPopupItems(LyPopupContainer* AOwner) : TMPersistent(AOwner), FContainer(AOwner) {}
@@ -14,9 +12,11 @@ int LyPopupItems::IndexOf(const std::wstring& AText) const {
     return -1;
 }
 
-int LyPopupItems::Find(const LyPopupItem* AItem) const {
-    const auto found = std::find(FItems.begin(), FItems.end(), AItem);
-    return found == FItems.end() ? -1 : int(found - FItems.begin());
+int LyPopupItems::Find(const LyPopupContainer* AItem) const {
+    // Compared as containers: an entry being destroyed is no LyPopupItem any more.
+    for (int index = 0; index < Count(); ++index)
+        if (static_cast<const LyPopupContainer*>(FItems[index]) == AItem) return index;
+    return -1;
 }
 
 void LyPopupItems::Add(LyPopupItem* AItem) {
@@ -66,8 +66,7 @@ void LyPopupContainer::SetIsSeparator(bool Value) {
 }
 
 int LyPopupContainer::MenuIndex() const {
-    const auto* item = dynamic_cast<const LyPopupItem*>(this);
-    return FListedIn && item ? FListedIn->Items().Find(item) : -1;
+    return FListedIn ? FListedIn->Items().Find(this) : -1;
 }
 
 } // namespace lyra

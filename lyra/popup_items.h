@@ -31,7 +31,8 @@ class LyPopupItems : public TMPersistent {
     void Delete(int Index, bool AndFree);
     void Clear(bool AndFree);
     LyPopupItem* GetItem(int AIndex) const { return FItems.at(AIndex); }
-    int Find(const LyPopupItem* AItem) const;
+    // The place of an entry in the list, -1 when it is not listed.
+    int Find(const LyPopupContainer* AItem) const;
 
   private:
     friend class LyPopupContainer;

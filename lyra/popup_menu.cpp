@@ -215,8 +215,11 @@ void LyPopupComponent::CloseMenu(bool FreeMem) {
     if (FForm && FForm->Visible()) {
         const bool active = GetActiveWindow() == FForm->Handle();
         FForm->Hide();
+        // The focus goes back where it was before this level opened.
         HWND previous = FParentMenu ? FParentMenu->FPreviousActive : nullptr;
-        if (active && !FParentPopup && previous && IsWindow(previous))
+        if (active && FParentPopup && FParentPopup->MenuOpen())
+            SetForegroundWindow(FParentPopup->FForm->Handle());
+        else if (active && !FParentPopup && previous && IsWindow(previous))
             SetForegroundWindow(previous);
     }
     if (FreeMem) {
@@ -292,11 +295,46 @@ void LyPopupComponent::CheckFocus() {
     if (deepest) deepest->CloseWindowsBackwards();
 }
 
-LyPopupItem::LyPopupItem(toolkit::Component* AOwner) : LyPopupComponent(AOwner) {}
+LyPopupItem::LyPopupItem(toolkit::Component* AOwner) : LyPopupComponent(AOwner) {
+    PublishEvent(L"OnClick", OnClick);
+    PublishEvent(L"OnHover", OnHover);
+    PublishEvent(L"OnCheck", OnCheck);
+    Publish(L"Text", &LyPopupItem::Text, &LyPopupItem::SetText);
+    Publish(L"Hint", &LyPopupItem::Hint, &LyPopupItem::SetHint);
+    PublishObject(L"Image", Image());
+    Publish(L"Shortcut", &LyPopupItem::Shortcut, &LyPopupItem::SetShortcut);
+    Publish(L"Enabled", &LyPopupItem::Enabled, &LyPopupItem::SetEnabled);
+    Publish(L"Checked", &LyPopupItem::Checked, &LyPopupItem::SetChecked);
+    Publish(L"AutoCheck", &LyPopupItem::AutoCheck, &LyPopupItem::SetAutoCheck);
+    Publish(L"RadioItem", &LyPopupItem::RadioItem, &LyPopupItem::SetRadioItem);
+    Publish(L"IsDefault", &LyPopupItem::IsDefault, &LyPopupItem::SetIsDefault);
+    Publish(L"Visible", &LyPopupItem::Visible, &LyPopupItem::SetVisible);
+    Publish(L"IsSeparator", &LyPopupItem::IsSeparator, &LyPopupItem::SetIsSeparator);
+}
+
+void LyPopupItem::SetParentComponent(toolkit::Component* parent) {
+    auto* container = dynamic_cast<LyPopupContainer*>(parent);
+    if (!container) return;
+    if (Text().empty()) SetText(Name());
+    container->Items().Add(this);
+}
 
 LyPopupMenu::LyPopupMenu(toolkit::Component* AOwner) : LyPopupComponent(AOwner) {
     FParentMenu = this;
     UpdateTheme(false);
+    PublishObject(L"CustomColors", CustomColors());
+    Publish(L"FlatMenu", &LyPopupMenu::FlatMenu, &LyPopupMenu::SetFlatMenu);
+    PublishEnum(L"AnimationType", &LyPopupMenu::AnimationType, &LyPopupMenu::SetAnimationType,
+                LyAnimateSelectionNames());
+    Publish(L"EnableBorder", &LyPopupMenu::EnableBorder, &LyPopupMenu::SetEnableBorder);
+    Publish(L"EnableRadius", &LyPopupMenu::EnableRadius, &LyPopupMenu::SetEnableRadius);
+    PublishEvent(L"OnPopup", OnPopup);
+    PublishEvent(L"OnBeforePopup", OnBeforePopup);
+    PublishEvent(L"OnItemClick", OnItemClick);
+    Publish(L"CloseOnCheck", &LyPopupMenu::CloseOnCheck, &LyPopupMenu::SetCloseOnCheck);
+    Publish(L"CloseOnExecute", &LyPopupMenu::CloseOnExecute, &LyPopupMenu::SetCloseOnExecute);
+    Publish(L"CloseOnNoExecuteClick", &LyPopupMenu::CloseOnNoExecuteClick,
+            &LyPopupMenu::SetCloseOnNoExecuteClick);
 }
 
 void LyPopupMenu::Popup(int X, int Y) {

@@ -138,6 +138,9 @@ class LyPopupComponent : public LyPopupContainer, public LyControl {
 class LyPopupItem : public LyPopupComponent {
   public:
     explicit LyPopupItem(toolkit::Component* AOwner);
+    // Nested in a menu or an entry in a window description: it becomes the last entry there,
+    // named by its component name until its Text is read.
+    void SetParentComponent(toolkit::Component* parent) override;
 };
 
 // The root of a menu: its look, its closing rules and the Popup operations.
