@@ -14,6 +14,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 namespace {
@@ -71,17 +72,23 @@ class BlurMaterialTest : public test::GuiTest {
         GlassImages().Now = [] { return lyra::LyGlassImages::Clock::now(); };
         GuiTest::TearDown();
     }
+    // A borderless framework form away from the picture's corner, in the theme asked for.
+    static std::unique_ptr<lyra::LyForm> ThemedForm(bool dark) {
+        lyra::ThemeManager().SetDarkThemeMode(dark ? lyra::LyDarkSetting::ForceDark
+                                                   : lyra::LyDarkSetting::ForceLight);
+        auto form = std::make_unique<lyra::LyForm>(nullptr);
+        form->SetBorderStyle(toolkit::BorderStyleKind::None);
+        form->SetBounds(700, 100, 200, 150);
+        return form;
+    }
     Desktop desktop;
 };
 
 TEST_F(BlurMaterialTest, ShowsThePieceBehindItAndFollowsItsForm) {
     for (bool dark : {false, true}) {
         SCOPED_TRACE(dark ? "dark" : "light");
-        lyra::ThemeManager().SetDarkThemeMode(dark ? lyra::LyDarkSetting::ForceDark
-                                                   : lyra::LyDarkSetting::ForceLight);
-        lyra::LyForm form(nullptr);
-        form.SetBorderStyle(toolkit::BorderStyleKind::None);
-        form.SetBounds(700, 100, 200, 150);
+        const auto themed = ThemedForm(dark);
+        lyra::LyForm& form = *themed;
         // Inside a panel: the form's move news must reach it there too.
         auto* panel = new lyra::LyPanel(&form);
         panel->SetParent(&form);
@@ -117,11 +124,8 @@ TEST_F(BlurMaterialTest, RecapturesOnlyStalePictures) {
     GlassImages().Now = [&] { return now; };
     for (bool dark : {false, true}) {
         SCOPED_TRACE(dark ? "dark" : "light");
-        lyra::ThemeManager().SetDarkThemeMode(dark ? lyra::LyDarkSetting::ForceDark
-                                                   : lyra::LyDarkSetting::ForceLight);
-        lyra::LyForm form(nullptr);
-        form.SetBorderStyle(toolkit::BorderStyleKind::None);
-        form.SetBounds(700, 100, 200, 150);
+        const auto themed = ThemedForm(dark);
+        lyra::LyForm& form = *themed;
         auto* glass = new lyra::LyBlurMaterial(&form);
         glass->SetVersion(lyra::LyBlurVersion::Screenshot);
         glass->SetParent(&form);
