@@ -70,7 +70,7 @@ int wmain(int argc, wchar_t** argv) {
     const double firstOpen = MedianMilliseconds(
         [&] {
             menu = MakeMenu(lyra::LyAnimateSelection::Instant);
-            images.Screenshot.reset(); // stale: the new window captures
+            images.LastCapture.reset(); // stale: the new window captures
             PumpMessages();
         },
         [&] {

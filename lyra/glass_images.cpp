@@ -46,11 +46,12 @@ void LyGlassImages::CaptureWallpaper() {
 
 void LyGlassImages::CaptureScreenshot() {
     const CaptureScope scope(*this);
-    // 24 bits: the blur's own fast path, and all a screen copy needs.
-    auto screen = std::make_unique<toolkit::Bitmap>(0, 0, toolkit::PixelFormatKind::Bits24);
-    CaptureScreen(*screen, VirtualDesktop);
-    FastBlur(*screen, 3, 8, false);
-    Screenshot = std::move(screen);
+    // The new picture takes the old one's place: a screen-sized bitmap costs more to make
+    // than to fill. 24 bits: the blur's own fast path, and all a screen copy needs.
+    if (!Screenshot)
+        Screenshot = std::make_unique<toolkit::Bitmap>(0, 0, toolkit::PixelFormatKind::Bits24);
+    CaptureScreen(*Screenshot, VirtualDesktop);
+    FastBlur(*Screenshot, 3, 8, false);
     ++ScreenshotCaptures;
 }
 
