@@ -1,10 +1,12 @@
 #include "lyra/class_names.h"
 
+#include "lyra/blur_material.h"
 #include "lyra/button.h"
 #include "lyra/check_box.h"
 #include "lyra/edit.h"
 #include "lyra/icon_view.h"
 #include "lyra/panel.h"
+#include "lyra/popup_menu.h"
 #include "lyra/progress.h"
 #include "lyra/radio_button.h"
 #include "lyra/scroll_box.h"
@@ -18,11 +20,14 @@ namespace lyra {
 
 void RegisterFrameworkClasses() {
     using toolkit::ClassRegistry;
+    ClassRegistry::Register<LyBlurMaterial>(L"LyBlurMaterial");
     ClassRegistry::Register<LyButton>(L"LyButton");
     ClassRegistry::Register<LyCheckBox>(L"LyCheckBox");
     ClassRegistry::Register<LyEdit>(L"LyEdit");
     ClassRegistry::Register<LyIconView>(L"LyIconView");
     ClassRegistry::Register<LyPanel>(L"LyPanel");
+    ClassRegistry::Register<LyPopupItem>(L"LyPopupItem");
+    ClassRegistry::Register<LyPopupMenu>(L"LyPopupMenu");
     ClassRegistry::Register<LyProgress>(L"LyProgress");
     ClassRegistry::Register<LyRadioButton>(L"LyRadioButton");
     ClassRegistry::Register<LyScrollBox>(L"LyScrollBox");

@@ -1,8 +1,8 @@
 #include "lyra/edit.h"
 
+#include "lyra/popup_menu.h"
 #include "lyra/theme_manager.h"
 #include "toolkit/clipboard.h"
-#include "toolkit/context_menu.h"
 #include "toolkit/timer.h"
 
 #include <algorithm>
@@ -395,7 +395,8 @@ void LyCustomEdit::DoExit() {
     FCaretBlink->SetEnabled(false);
     FSystemCaret.Destroy();
     if (FNumbersOnly && FText.empty()) SetText(L"0");
-    if (FClearSelectionOnExit && HasSelection()) SetSelectionLength(0);
+    // The focus going to the built-in menu is no leaving: Cut and Copy need the selection.
+    if (FClearSelectionOnExit && HasSelection() && !FDefaultMenu->MenuOpen()) SetSelectionLength(0);
     UpdateLineColor();
 }
 

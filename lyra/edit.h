@@ -19,16 +19,20 @@
 #include <vector>
 
 namespace toolkit {
-class ContextMenu;
 class Timer;
 } // namespace toolkit
 
 namespace lyra {
 
+class LyPopupMenu;
+
 class LyCustomEdit : public LyWindowsControl, public LyControl {
   public:
     explicit LyCustomEdit(toolkit::Component* AOwner);
     ~LyCustomEdit() override;
+
+    // The built-in context menu (Cut, Copy, Paste, Undo, Select All).
+    LyPopupMenu& DefaultMenu() const { return *FDefaultMenu; }
 
     LyCompleteColorSets& CustomColors() { return *FCustomColors; }
     LySingleColorStateSets& CustomEditColors() { return *FCustomEditColors; }
@@ -207,7 +211,7 @@ class LyCustomEdit : public LyWindowsControl, public LyControl {
     int FDownStart = -1;
     std::vector<std::wstring> FHistory;
     // Owned as a component of this control.
-    toolkit::ContextMenu* FDefaultMenu = nullptr;
+    LyPopupMenu* FDefaultMenu = nullptr;
     int FIndicatorWidth = 1;
     TColor FLineColor = 0;
     RECT FDrawRectangle{}, FLineRect{}, FTxtRect{};

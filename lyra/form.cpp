@@ -8,6 +8,19 @@
 
 namespace lyra {
 
+namespace {
+// Frosted glass inside a panel moves with the form too, so the news goes down the whole tree.
+void BroadcastToDescendants(toolkit::WinControl& parent, UINT message, LPARAM form) {
+    for (int index = 0; index < parent.ControlCount(); ++index) {
+        toolkit::Control* child = parent.Controls(index);
+        child->Perform(message, 0, form);
+        auto* container = dynamic_cast<toolkit::WinControl*>(child);
+        if (container && !dynamic_cast<toolkit::Form*>(child))
+            BroadcastToDescendants(*container, message, form);
+    }
+}
+} // namespace
+
 LyForm::LyForm(toolkit::Component* aOwner)
     : toolkit::Form(aOwner), FCustomColors(std::make_unique<LyColorSets>(this, false)),
       FDrawColors(
@@ -254,12 +267,12 @@ LRESULT LyForm::WndProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOVE: {
         const LRESULT result = toolkit::Form::WndProc(message, wParam, lParam);
         if (OnMove) OnMove(this);
-        Broadcast(WM_LY_FORM_MOVED, 0, reinterpret_cast<LPARAM>(this));
+        BroadcastToDescendants(*this, WM_LY_FORM_MOVED, reinterpret_cast<LPARAM>(this));
         return result;
     }
     case WM_SIZE: {
         const LRESULT result = toolkit::Form::WndProc(message, wParam, lParam);
-        Broadcast(WM_LY_FORM_RESIZED, 0, reinterpret_cast<LPARAM>(this));
+        BroadcastToDescendants(*this, WM_LY_FORM_RESIZED, reinterpret_cast<LPARAM>(this));
         return result;
     }
     default:

@@ -18,7 +18,7 @@ namespace lyra {
 
 using LyFormProcedure = std::function<void(toolkit::Component* Sender)>;
 
-// Broadcast to the form's child controls (the form in lParam) after it moved or was resized.
+// Sent to every control inside the form (the form in lParam) after it moved or was resized.
 inline constexpr UINT WM_LY_FORM_MOVED = 0x0601;
 inline constexpr UINT WM_LY_FORM_RESIZED = 0x0602;
 

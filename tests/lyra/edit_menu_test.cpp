@@ -3,6 +3,8 @@
 // description.
 #include "edit_test_support.h"
 #include "lyra/class_names.h"
+#include "lyra/popup_menu.h"
+#include "popup_test_support.h"
 #include "toolkit/clipboard.h"
 #include "toolkit/description_reader.h"
 #include "toolkit/handler_table.h"
@@ -16,7 +18,6 @@ using test::Ctrl;
 using test::EditTest;
 using test::KeyStroke;
 using test::Shift;
-using test::VisitMenu;
 using Positions = std::vector<int>;
 
 enum Entry { Cut, Copy, Paste, Undo, SelectAll };
@@ -31,9 +32,26 @@ class RecordingMenu : public toolkit::Component, public toolkit::PopupMenu {
 
 class EditMenuTest : public EditTest {
   protected:
-    // The menu opened by a right click in the middle of the field.
-    test::MenuVisit RightClickMenu(int choose) {
-        return VisitMenu([&] { RightClick({edit->Width() / 2, edit->Height() / 2}); }, choose);
+    void TearDown() override {
+        menu().CloseMenu(false);
+        EditTest::TearDown();
+    }
+    lyra::LyPopupMenu& menu() { return edit->DefaultMenu(); }
+    // Opens the menu by a right click in the middle of the field; whether it opened.
+    bool RightClickMenu() {
+        RightClick({edit->Width() / 2, edit->Height() / 2});
+        return test::AwaitOpened(menu());
+    }
+    // Opens the menu and clicks one of its entries.
+    void Choose(Entry entry) {
+        ASSERT_TRUE(RightClickMenu());
+        test::ClickEntry(menu(), entry);
+    }
+    std::vector<bool> Enabled() {
+        std::vector<bool> enabled;
+        for (int index = 0; index < menu().Items().Count(); ++index)
+            enabled.push_back(menu().Items().GetItem(index)->Enabled());
+        return enabled;
     }
 };
 
@@ -64,40 +82,65 @@ TEST_F(EditMenuTest, ShowsItsEntriesGreyedByTheRules) {
             edit->SetPosition(7);
             KeyStroke(VK_BACK);
         }
-        const auto visit = RightClickMenu(-1);
-        ASSERT_TRUE(visit.opened);
-        EXPECT_EQ(visit.texts,
+        ASSERT_TRUE(RightClickMenu());
+        std::vector<std::wstring> texts;
+        for (int index = 0; index < menu().Items().Count(); ++index) {
+            const lyra::LyPopupItem& item = *menu().Items().GetItem(index);
+            texts.push_back(item.Text() + L'\t' + item.Shortcut());
+        }
+        EXPECT_EQ(texts,
                   (std::vector<std::wstring>{L"Cut\tCtrl+X", L"Copy\tCtrl+C", L"Paste\tCtrl+V",
                                              L"Undo\tCtrl+Z", L"Select All\tCtrl+A"}));
-        EXPECT_EQ(visit.enabled, c.enabled);
+        EXPECT_EQ(Enabled(), c.enabled);
+        menu().CloseMenu(false);
     }
     // Without CanUndo there is nothing to undo.
     Prepare(L"ab", 2);
     KeyStroke(VK_BACK);
     edit->SetCanUndo(false);
-    EXPECT_FALSE(RightClickMenu(-1).enabled[Undo]);
+    ASSERT_TRUE(RightClickMenu());
+    EXPECT_FALSE(Enabled()[Undo]);
 }
 
 TEST_F(EditMenuTest, EachEntryDoesItsWork) {
     Prepare(L"abc def", 4, 3);
-    ASSERT_TRUE(RightClickMenu(Copy).opened);
+    Choose(Copy);
     EXPECT_EQ(toolkit::Clipboard::Text(), L"def");
+    EXPECT_FALSE(menu().MenuOpen());
 
     Prepare(L"abc def", 0, 4);
-    RightClickMenu(Cut);
+    Choose(Cut);
     EXPECT_EQ(toolkit::Clipboard::Text(), L"abc ");
     EXPECT_EQ(edit->Text(), L"def");
 
     edit->SetPosition(3);
-    RightClickMenu(Paste);
+    Choose(Paste);
     EXPECT_EQ(edit->Text(), L"defabc ");
     EXPECT_EQ(edit->Position(), 7);
 
-    RightClickMenu(Undo);
+    Choose(Undo);
     EXPECT_EQ(edit->Text(), L"def");
 
-    RightClickMenu(SelectAll);
+    Choose(SelectAll);
     EXPECT_EQ(Where(), (Positions{0, 0, 3}));
+}
+
+TEST_F(EditMenuTest, GreyedEntriesDoNothing) {
+    toolkit::Clipboard::SetText(L"kept");
+    Prepare(L"abc", 1);
+    ASSERT_TRUE(RightClickMenu());
+    // A click on greyed Cut neither runs it nor closes the menu.
+    test::ClickEntry(menu(), Cut);
+    EXPECT_TRUE(menu().MenuOpen());
+    EXPECT_EQ(toolkit::Clipboard::Text(), L"kept");
+    // The keys pass over greyed Cut and Copy: Down goes from nothing to Paste.
+    KeyStroke(VK_DOWN);
+    EXPECT_EQ(menu().HoverOver(), Paste);
+    KeyStroke(VK_UP);
+    EXPECT_EQ(menu().HoverOver(), Paste);
+    KeyStroke(VK_RETURN);
+    EXPECT_EQ(edit->Text(), L"akeptbc");
+    EXPECT_EQ(toolkit::Clipboard::Text(), L"kept");
 }
 
 TEST_F(EditMenuTest, TheMenuKeyAndShiftF10OpenItToo) {
@@ -105,29 +148,35 @@ TEST_F(EditMenuTest, TheMenuKeyAndShiftF10OpenItToo) {
          {std::pair<WORD, unsigned>{VK_APPS, 0}, std::pair<WORD, unsigned>{VK_F10, Shift}}) {
         SCOPED_TRACE(key);
         Prepare(L"abc", 0, 3);
-        const auto visit = VisitMenu([&] { KeyStroke(key, modifiers); }, SelectAll);
-        ASSERT_TRUE(visit.opened);
-        EXPECT_TRUE(visit.enabled[Copy]);
+        edit->SetFocus();
+        test::Pump();
+        KeyStroke(key, modifiers);
+        ASSERT_TRUE(test::AwaitOpened(menu()));
+        EXPECT_TRUE(Enabled()[Copy]);
+        KeyStroke(VK_ESCAPE);
+        EXPECT_FALSE(menu().MenuOpen());
     }
 }
 
 TEST_F(EditMenuTest, TheParentHearsNothingOfTheRightClick) {
     RecordingMenu hostMenu(nullptr);
     host->SetPopupMenu(&hostMenu);
-    ASSERT_TRUE(RightClickMenu(-1).opened);
+    ASSERT_TRUE(RightClickMenu());
     test::Pump();
     EXPECT_EQ(hostMenu.opened, 0);
     host->SetPopupMenu(nullptr);
 }
 
 TEST_F(EditMenuTest, AnAssignedMenuReplacesTheBuiltInOne) {
-    RecordingMenu menu(nullptr);
-    edit->SetPopupMenu(&menu);
-    EXPECT_FALSE(RightClickMenu(-1).opened);
-    EXPECT_EQ(menu.opened, 1);
+    RecordingMenu assigned(nullptr);
+    edit->SetPopupMenu(&assigned);
+    RightClick({edit->Width() / 2, edit->Height() / 2});
+    test::Pump();
+    EXPECT_FALSE(menu().MenuOpen());
+    EXPECT_EQ(assigned.opened, 1);
     // Once for the key, none for its release.
     KeyStroke(VK_APPS);
-    EXPECT_EQ(menu.opened, 2);
+    EXPECT_EQ(assigned.opened, 2);
     edit->SetPopupMenu(nullptr);
 }
 

@@ -16,42 +16,6 @@ INPUT KeyInput(WORD key, bool up) {
     return input;
 }
 
-// The visit in progress; the thread timer that drives it has no other way in.
-MenuVisit* visit = nullptr;
-int choice = -1;
-int ticks = 0;
-
-void CALLBACK MenuTimer(HWND, UINT, UINT_PTR, DWORD) {
-    ++ticks;
-    HWND window = FindWindowW(L"#32768", nullptr);
-    if (!window || !IsWindowVisible(window)) return;
-    auto menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
-    if (!menu) return;
-    if (!visit->opened) {
-        visit->opened = true;
-        for (int index = 0; index < GetMenuItemCount(menu); ++index) {
-            wchar_t text[128]{};
-            GetMenuStringW(menu, UINT(index), text, 128, MF_BYPOSITION);
-            visit->texts.push_back(text);
-            visit->enabled.push_back(!(GetMenuState(menu, UINT(index), MF_BYPOSITION) & MF_GRAYED));
-        }
-        if (choice < 0) {
-            EndMenu();
-            return;
-        }
-        RECT item{};
-        GetMenuItemRect(nullptr, menu, UINT(choice), &item);
-        SetCursorPos((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-        INPUT clicks[2]{};
-        clicks[0].type = clicks[1].type = INPUT_MOUSE;
-        clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-        clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-        SendInput(2, clicks, sizeof(INPUT));
-        return;
-    }
-    // A click that did not close the menu must not hang the test.
-    if (ticks > 100) EndMenu();
-}
 } // namespace
 
 void KeyStroke(WORD key, unsigned modifiers) {
@@ -77,19 +41,6 @@ void TypeText(const std::wstring& text) {
     for (wchar_t character : text)
         PostMessageW(focus, WM_CHAR, character, 1);
     Pump();
-}
-
-MenuVisit VisitMenu(const std::function<void()>& open, int choose) {
-    MenuVisit result;
-    visit = &result;
-    choice = choose;
-    ticks = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, &MenuTimer);
-    open();
-    KillTimer(nullptr, timer);
-    visit = nullptr;
-    Pump();
-    return result;
 }
 
 void EditTest::SetUp() {

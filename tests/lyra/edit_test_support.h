@@ -1,7 +1,6 @@
 #pragma once
 // Shared by the edit's tests: a white framework host with one focused edit on it, keys with
-// modifiers as real input and typed characters through the message queue, and a visit of the system
-// popup menu that reads its entries and clicks one of them.
+// modifiers as real input and typed characters through the message queue.
 #include "buffered_controls.h"
 #include "lyra/edit.h"
 #include "tests/gui_support/gui_test_support.h"
@@ -22,17 +21,6 @@ enum Modifier : unsigned { NoModifier = 0, Shift = 1, Ctrl = 2, Alt = 4, AltGr =
 void KeyStroke(WORD key, unsigned modifiers = NoModifier);
 // Posts one WM_CHAR per character to the focused window, as a keyboard layout produces them.
 void TypeText(const std::wstring& text);
-
-// What a system popup menu showed while it was open.
-struct MenuVisit {
-    bool opened = false;
-    std::vector<std::wstring> texts;
-    std::vector<bool> enabled;
-};
-// Calls open, which should open a system popup menu and return once it closed. While the
-// menu shows, its entries are read and the entry of index choose is clicked with the mouse
-// (choose -1 closes the menu without a choice).
-MenuVisit VisitMenu(const std::function<void()>& open, int choose);
 
 class EditTest : public GuiTest {
   protected:
