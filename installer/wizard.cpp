@@ -5,6 +5,7 @@
 #include "installer/config.h"
 #include "installer/install_engine.h"
 #include "installer/installer_message.h"
+#include "installer/package_info.h"
 #include "installer/process_end.h"
 #include "lyra/button.h"
 #include "lyra/check_box.h"
@@ -303,11 +304,12 @@ void TInstaller::Navigation_TerminateClick(toolkit::Component*) {
     EndBlockingProcess();
 }
 
-// The package-information window is not built yet; until it is, the link does nothing.
-void TInstaller::Navigation_InfoClick(toolkit::Component*) {}
+void TInstaller::Navigation_InfoClick(toolkit::Component*) {
+    ShowPackageInfo(*this);
+}
 
 void TInstaller::ThemeChange(toolkit::Component*, lyra::LyThemeType, bool DarkTheme, lyra::TColor) {
-    InfoTextColor = DarkTheme ? 0xFFFFFF : 0;
+    InfoTextColor = InfoTextColorFor(DarkTheme);
 }
 
 bool TInstaller::Installing() const {
