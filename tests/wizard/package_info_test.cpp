@@ -326,6 +326,19 @@ TEST_F(PackageInfo, AFreshInstallShowsTheWholeConfigurationWithBoldHeadersAndCop
     EXPECT_EQ(inner.top, outer.top + (outer.bottom - outer.top) / 2 - height / 2);
     EXPECT_FALSE(IsWindowEnabled(wizard)) << "the window is modal";
 
+    // Sizing stays within 450 to 600 wide and at most 500 high.
+    auto sizedTo = [&](int width, int height) {
+        SetWindowPos(info, nullptr, 0, 0, width, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT r{};
+        GetWindowRect(info, &r);
+        return SIZE{r.right - r.left, r.bottom - r.top};
+    };
+    const SIZE large = sizedTo(1000, 1000);
+    EXPECT_EQ(large.cx, 600);
+    EXPECT_EQ(large.cy, 500);
+    EXPECT_EQ(sizedTo(100, 400).cx, 450);
+
     PutOnClipboard(L"something else");
     ASSERT_TRUE(ClickText(info, L"Copy"));
     EXPECT_NE(WaitForControl(info, L"Copied!", 5000), nullptr) << "the button says it copied";
