@@ -33,13 +33,6 @@ void Keep(HWND window, const std::wstring& name) {
     std::printf("%s\n", Narrow(name).c_str());
 }
 
-void SetLightTheme(bool light) {
-    const DWORD value = light ? 1 : 0;
-    RegSetKeyValueW(HKEY_CURRENT_USER,
-                    L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
-                    L"AppsUseLightTheme", REG_DWORD, &value, sizeof(value));
-}
-
 struct Session {
     StartedProcess process;
     HWND window = nullptr;

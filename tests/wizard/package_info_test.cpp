@@ -6,9 +6,8 @@
 #include <richedit.h>
 #include <shlobj.h>
 
-#include <cwctype>
 #include <algorithm>
-#include <functional>
+#include <cwctype>
 #include <optional>
 
 #include "tests/e2e/installer_run.h"
@@ -20,6 +19,7 @@ namespace {
 
 const wchar_t kTitle[] = L"Installer Package Information";
 const wchar_t kArrow[] = L"\U0001F882 ";
+constexpr DWORD kPatience = 15000;
 
 // The sheet of the installer's process. Its text comes through WM_GETTEXT, which the system
 // carries between processes; EM_GETCHARFORMAT passes a pointer that the receiving process
@@ -160,7 +160,8 @@ void PutOnClipboard(const std::wstring& text) {
     CloseClipboard();
 }
 
-// The average brightness of a pixel and how many pixels of the area are brighter than 200.
+// How bright the window's background is near its lower right corner, and how many of the
+// sampled pixels of its upper left part (where text stands) are brighter than 200 of 255.
 struct Brightness {
     int corner = 0;
     int bright = 0;
@@ -180,15 +181,6 @@ Brightness ScreenBrightness(HWND window) {
             result.bright += level(x, y) > 200;
     ReleaseDC(nullptr, screen);
     return result;
-}
-
-template <class Condition> bool WaitFor(Condition condition, DWORD timeoutMs = 15000) {
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > timeoutMs) return false;
-        Sleep(50);
-    }
-    return true;
 }
 
 class PackageInfo : public ::testing::Test {
@@ -222,14 +214,15 @@ class PackageInfo : public ::testing::Test {
         if (!info) return nullptr;
         HWND sheet = FindSheet(info);
         EXPECT_NE(sheet, nullptr) << "no rich-text sheet";
-        if (!sheet || !WaitFor([&] { return RemoteSheet(sheet).Lines().size() > 40; }))
+        if (!sheet || !WaitUntil(kPatience, [&] { return RemoteSheet(sheet).Lines().size() > 40; }))
             ADD_FAILURE() << "the sheet stayed empty";
         return info;
     }
     void CloseInfo(HWND info) {
         ASSERT_TRUE(ClickText(info, L"Close"));
-        EXPECT_TRUE(WaitFor([&] { return !IsWindow(info); })) << "the window is destroyed on close";
-        EXPECT_TRUE(WaitFor([&] { return IsWindowEnabled(wizard) != FALSE; }));
+        EXPECT_TRUE(WaitUntil(kPatience, [&] { return !IsWindow(info); }))
+            << "the window is destroyed on close";
+        EXPECT_TRUE(WaitUntil(kPatience, [&] { return IsWindowEnabled(wizard) != FALSE; }));
     }
 
     // The sheet for this configuration; previous holds the update's section when there is one.
@@ -373,29 +366,21 @@ TEST_F(PackageInfo, AnUpdateShowsTheEarlierInstallation) {
 }
 
 TEST_F(PackageInfo, TheSheetFollowsTheDarkTheme) {
-    const wchar_t key[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
-    auto setLight = [&](DWORD light) {
-        RegSetKeyValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", REG_DWORD, &light,
-                        sizeof(light));
-    };
-    setLight(1);
-    struct LightAgain {
-        std::function<void(DWORD)> set;
-        ~LightAgain() { set(1); }
-    } lightAgain{setLight};
+    const LightThemeMeanwhile theme;
     OpenWizard();
 
     // Switched while the window is open: the background and the text follow.
     HWND info = OpenInfo();
     ASSERT_NE(info, nullptr);
     HWND sheetWindow = FindSheet(info);
-    EXPECT_TRUE(WaitFor([&] { return ScreenBrightness(sheetWindow).corner > 200; }))
+    EXPECT_TRUE(WaitUntil(kPatience, [&] { return ScreenBrightness(sheetWindow).corner > 200; }))
         << "light sheet";
-    setLight(0);
-    EXPECT_TRUE(WaitFor([&] {
+    SetLightTheme(false);
+    EXPECT_TRUE(WaitUntil(kPatience, [&] {
         return RemoteSheet(sheetWindow).TextColor() == std::optional<COLORREF>(RGB(255, 255, 255));
     })) << "white text after the switch";
-    EXPECT_TRUE(WaitFor([&] { return ScreenBrightness(sheetWindow).corner < 80; })) << "dark sheet";
+    EXPECT_TRUE(WaitUntil(kPatience, [&] { return ScreenBrightness(sheetWindow).corner < 80; }))
+        << "dark sheet";
     CloseInfo(info);
 
     // Opened again in the dark theme: white text on the dark background from the start.
@@ -405,7 +390,7 @@ TEST_F(PackageInfo, TheSheetFollowsTheDarkTheme) {
     const RemoteSheet sheet(sheetWindow);
     EXPECT_EQ(sheet.TextColor(), std::optional<COLORREF>(RGB(255, 255, 255)));
     EXPECT_EQ(sheet.BoldRuns().size(), 8u) << "the headers are still bold";
-    EXPECT_TRUE(WaitFor([&] {
+    EXPECT_TRUE(WaitUntil(kPatience, [&] {
         const Brightness seen = ScreenBrightness(sheetWindow);
         return seen.corner < 80 && seen.bright > 50;
     })) << "white text shows on the dark background";
