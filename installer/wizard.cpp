@@ -5,6 +5,7 @@
 #include "installer/config.h"
 #include "installer/install_engine.h"
 #include "installer/installer_message.h"
+#include "installer/package_info.h"
 #include "installer/process_end.h"
 #include "lyra/button.h"
 #include "lyra/check_box.h"
@@ -312,12 +313,13 @@ void TInstaller::Navigation_TerminateClick(toolkit::Component*) {
     EndBlockingProcess();
 }
 
-// The package-information window is not built yet; until it is, the link does nothing.
-void TInstaller::Navigation_InfoClick(toolkit::Component*) {}
+void TInstaller::Navigation_InfoClick(toolkit::Component*) {
+    ShowPackageInfo(*this);
+}
 
 // Also once at creation, so a wizard opened in the dark theme starts with its colours.
 void TInstaller::ThemeChange(toolkit::Component*, lyra::LyThemeType, bool DarkTheme, lyra::TColor) {
-    InfoTextColor = DarkTheme ? 0xFFFFFF : 0;
+    InfoTextColor = InfoTextColorFor(DarkTheme);
     // The licence is the system's rich edit, which knows no theme: it would keep its white
     // background under the form's white dark-theme text.
     const lyra::LyCompleteColorSet& colors = lyra::ThemeManager().SystemColor;

@@ -24,7 +24,7 @@ LyButton::LyButton(toolkit::Component* AOwner)
     FAutoRepeat->SetEnabled(false);
     FAutoRepeat->OnTimer = [this](toolkit::Component*) { AutoRepeatTick(); };
     SetAutoFocusLine(true);
-    SetCaption(FText);
+    UpdateCaption();
 
     PublishObject(L"CustomColors", *FCustomColors);
     PublishObject(L"CustomButtonColors", *FCustomButtonColors);
@@ -93,9 +93,14 @@ void LyButton::SetShowText(bool Value) {
 }
 
 void LyButton::SetText(const std::wstring& Value) {
-    // The window text names the button to screen readers and the accessibility layer.
-    SetCaption(Value);
     ChangeLayout(FText, Value);
+    UpdateCaption();
+}
+
+void LyButton::UpdateCaption() {
+    // The window text names the button to screen readers and the accessibility layer: it
+    // says what the button shows, the state text while that is on.
+    SetCaption(DisplayedText());
 }
 
 void LyButton::SetWordWrap(bool Value) {
@@ -164,7 +169,9 @@ void LyButton::Notification(toolkit::Component* AComponent) {
 
 void LyButton::SetStateText(const std::wstring& Value) {
     FStateText = Value;
-    if (FStateEnabled) Invalidate();
+    if (!FStateEnabled) return;
+    UpdateCaption();
+    Invalidate();
 }
 
 void LyButton::SetStateImage(const LyIconSelect& Value) {
@@ -184,6 +191,7 @@ void LyButton::SetStateEnabled(bool Value) {
     FStateEnabled = Value;
     FAutoStopState->SetEnabled(false);
     if (Value && FStateDuration != 0) FAutoStopState->SetEnabled(true);
+    UpdateCaption();
     Invalidate();
 }
 

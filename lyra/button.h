@@ -144,6 +144,7 @@ class LyButton : public LyWindowsControl, public LyControl {
     void Notification(toolkit::Component* AComponent) override;
 
   private:
+    void UpdateCaption();
     // Resolves the base colours and the state colours for the theme, kind and state in force.
     void UpdateColors();
     // The kind's cursor, while AutomaticCursorPointer and the computed colours are in force.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the installer and photographs its wizard under Wine on a virtual display: every
-# page in the light and the dark theme, and a themed message, as PNG files in
-# build/screenshots/ (QP_SCREENSHOTS chooses another folder). Not part of the tests.
+# page in the light and the dark theme, a themed message and the package information, as
+# PNG files in build/screenshots/ (QP_SCREENSHOTS chooses another folder). Not part of
+# the tests.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QP_BUILD:-$root/build/release}

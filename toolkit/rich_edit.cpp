@@ -194,6 +194,12 @@ void RichEdit::SetSelectionColor(TColor color) {
     SendMessageW(Window(), EM_SETCHARFORMAT, SCF_SELECTION, LPARAM(&format));
 }
 
+void RichEdit::SetAllTextColor(TColor color) {
+    CHARFORMAT2W format = Format(CFM_COLOR);
+    format.crTextColor = ColorToRGB(color);
+    SendMessageW(Window(), EM_SETCHARFORMAT, SCF_ALL, LPARAM(&format));
+}
+
 void RichEdit::CopyToClipboard() const {
     // Plain text, whatever formats the control would offer itself.
     std::wstring text = SelectedText();

@@ -41,6 +41,8 @@ class RichEdit : public WinControl {
     void SetSelectionStyle(FontStyleSet style);
     TColor SelectionColor() const;
     void SetSelectionColor(TColor color);
+    // Colours all of the text at once, its bold and other styles kept, the selection untouched.
+    void SetAllTextColor(TColor color);
     // Puts the selection on the clipboard as plain text.
     void CopyToClipboard() const;
 

@@ -99,6 +99,9 @@ WinControl::~WinControl() {
 }
 
 HWND WinControl::Handle() {
+    // The parent's window first: making it makes this one too, and a second one made here
+    // would leave the first orphaned, never painted.
+    if (!handle_ && Parent()) Parent()->Handle();
     if (!handle_) CreateWnd();
     return handle_;
 }

@@ -404,9 +404,16 @@ TEST_F(Button, TheStateTextShowsForItsDurationAndLongerWhenSwitchedOnAgain) {
     const RECT caption = button->Layout().CaptionRect;
     const auto plain = InkColumns(button->BufferBitmap(), caption, fill);
 
+    // Screen readers hear what the button shows.
+    auto windowText = [&] {
+        wchar_t text[64] = {};
+        GetWindowTextW(button->Handle(), text, 64);
+        return std::wstring(text);
+    };
     button->SetStateDuration(1000);
     button->SetStateEnabled(true);
     EXPECT_EQ(button->DisplayedText(), L"OK");
+    EXPECT_EQ(windowText(), L"OK");
     test::Pump();
     const auto shown = InkColumns(button->BufferBitmap(), caption, fill);
     EXPECT_GT(shown.first, plain.first) << "the shorter text is drawn";
@@ -418,6 +425,7 @@ TEST_F(Button, TheStateTextShowsForItsDurationAndLongerWhenSwitchedOnAgain) {
     EXPECT_TRUE(button->StateEnabled()) << "switching it on again started the second afresh";
     EXPECT_TRUE(PumpUntil([&] { return !button->StateEnabled(); }));
     EXPECT_EQ(button->DisplayedText(), L"Button");
+    EXPECT_EQ(windowText(), L"Button");
     test::Pump();
     EXPECT_EQ(InkColumns(button->BufferBitmap(), caption, fill), plain);
 }

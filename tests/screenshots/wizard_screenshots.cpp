@@ -1,6 +1,6 @@
 // Walks the real installer's wizard in the light and the dark theme and keeps a picture of
-// every page and of a themed message: what a user sees, for people to look at (run by
-// scripts/screenshots.sh, not by the tests).
+// every page, of a themed message and of the package information: what a user sees, for
+// people to look at (run by scripts/screenshots.sh, not by the tests).
 #include <windows.h>
 
 #include <cstdio>
@@ -33,13 +33,6 @@ void Keep(HWND window, const std::wstring& name) {
     std::printf("%s\n", Narrow(name).c_str());
 }
 
-void SetLightTheme(bool light) {
-    const DWORD value = light ? 1 : 0;
-    RegSetKeyValueW(HKEY_CURRENT_USER,
-                    L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
-                    L"AppsUseLightTheme", REG_DWORD, &value, sizeof(value));
-}
-
 struct Session {
     StartedProcess process;
     HWND window = nullptr;
@@ -66,6 +59,15 @@ void WalkTheWizard(const std::wstring& theme, const std::wstring& target) {
     if (!s.Open(SetupExe(), L"-installpath \"" + target + L"\"")) return;
     if (!s.Page(L"Welcome to the Quillpad installer")) return;
     Keep(s.window, L"welcome-" + theme);
+
+    ClickText(s.window, L"Package Info");
+    if (HWND info = WaitForMessage(s.process.pid, L"Installer Package Information")) {
+        Keep(info, L"packageinfo-" + theme);
+        ClickText(info, L"Close");
+        if (!WaitForControl(s.window, L"Next")) Fail("the wizard did not come back");
+    } else {
+        Fail("no package information window");
+    }
 
     StartedProcess app;
     StartProcess(L"\"" + BuildFile(L"resources\\Quillpad.exe") + L"\"", app);

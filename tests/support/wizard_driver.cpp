@@ -21,15 +21,6 @@ bool Visible(HWND window) {
     return IsWindowVisible(window) != FALSE;
 }
 
-template <class Condition> bool WaitUntil(DWORD timeoutMs, Condition condition) {
-    const DWORD start = GetTickCount();
-    do {
-        if (condition()) return true;
-        Sleep(30);
-    } while (GetTickCount() - start < timeoutMs);
-    return condition();
-}
-
 struct ChildSearch {
     const std::wstring* text;
     HWND found = nullptr;
@@ -247,6 +238,13 @@ class CaptureOnFailure : public ::testing::EmptyTestEventListener {
     }
 };
 } // namespace
+
+void SetLightTheme(bool light) {
+    const DWORD value = light ? 1 : 0;
+    RegSetKeyValueW(HKEY_CURRENT_USER,
+                    L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize",
+                    L"AppsUseLightTheme", REG_DWORD, &value, sizeof(value));
+}
 
 void KeepScreenOnFailure() {
     static bool added = false;

@@ -10,6 +10,16 @@
 
 namespace test {
 
+// Polls the condition until it holds; false when it still does not after the timeout.
+template <class Condition> bool WaitUntil(DWORD timeoutMs, Condition condition) {
+    const DWORD start = GetTickCount();
+    do {
+        if (condition()) return true;
+        Sleep(30);
+    } while (GetTickCount() - start < timeoutMs);
+    return condition();
+}
+
 // The wizard of the process: the visible top-level window whose caption starts with
 // "Quillpad Studio Installer"; null after the timeout.
 HWND WaitForWizard(DWORD pid, DWORD timeoutMs = 30000);
@@ -51,5 +61,15 @@ bool SaveScreenArea(const RECT& area, const std::wstring& path);
 
 // Keeps a capture of the screen for every test that fails (the path goes into the output).
 void KeepScreenOnFailure();
+
+// The system's app theme, which the installer's windows follow ("AppsUseLightTheme").
+void SetLightTheme(bool light);
+// Light now, and light again when it goes, whatever the test switched to meanwhile.
+struct LightThemeMeanwhile {
+    LightThemeMeanwhile() { SetLightTheme(true); }
+    ~LightThemeMeanwhile() { SetLightTheme(true); }
+    LightThemeMeanwhile(const LightThemeMeanwhile&) = delete;
+    LightThemeMeanwhile& operator=(const LightThemeMeanwhile&) = delete;
+};
 
 } // namespace test

@@ -69,6 +69,17 @@ TEST_F(RichEditTest, ColoursTextAndCopiesPlainText) {
     sheet->SetSelectionColor(toolkit::clRed);
     EXPECT_EQ(sheet->SelectionColor(), toolkit::TColor(RGB(255, 0, 0)));
 
+    // All of it at once, styles and selection kept.
+    sheet->Select(0, 1);
+    sheet->SetSelectionStyle({FontStyle::Bold});
+    sheet->Select(2, 3);
+    sheet->SetAllTextColor(toolkit::clBlue);
+    EXPECT_EQ(sheet->SelStart(), 2);
+    sheet->Select(0, sheet->TextLength());
+    EXPECT_EQ(sheet->SelectionColor(), toolkit::TColor(RGB(0, 0, 255)));
+    sheet->Select(0, 1);
+    EXPECT_TRUE(sheet->SelectionStyle().Contains(FontStyle::Bold));
+
     sheet->Select(0, sheet->TextLength());
     sheet->CopyToClipboard();
     EXPECT_EQ(toolkit::Clipboard::Text(), L"first\r\nsecond\r\n");
@@ -93,6 +104,26 @@ TEST_F(RichEditTest, TextInTheFontColourFollowsANewOneUnlessColouredOnItsOwn) {
     EXPECT_EQ(sheet->SelectionColor(), toolkit::TColor(RGB(0, 0, 255)));
     sheet->Select(6, 6);
     EXPECT_EQ(sheet->SelectionColor(), toolkit::TColor(RGB(255, 0, 0)));
+}
+
+TEST_F(RichEditTest, FilledBeforeItsFormHasAWindowItGetsOneWindowThatPaints) {
+    // The sheet asks for its window first; the form's window is made on the way.
+    sheet->AppendLine(L"line");
+    ASSERT_TRUE(form->HandleAllocated());
+    int windows = 0;
+    EnumChildWindows(
+        form->Handle(),
+        [](HWND, LPARAM count) -> BOOL {
+            ++*reinterpret_cast<int*>(count);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    EXPECT_EQ(windows, 1);
+    EXPECT_EQ(GetParent(sheet->Handle()), form->Handle());
+    form->Show();
+    test::Pump();
+    EXPECT_FALSE(GetUpdateRect(sheet->Handle(), nullptr, FALSE)) << "nothing left unpainted";
+    EXPECT_EQ(sheet->Text(), L"line\r\n");
 }
 
 TEST_F(RichEditTest, ArrowsStayInTheViewWhileTabMovesOn) {

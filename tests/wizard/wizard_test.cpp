@@ -7,7 +7,6 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
-#include <functional>
 #include <map>
 
 #include "tests/e2e/installer_run.h"
@@ -410,16 +409,7 @@ TEST_F(Wizard, ABuildWithAChoiceAsksForTheInstallTypeFirst) {
 }
 
 TEST_F(Wizard, AThemeSwitchRecoloursTheOpenPageAndTheLicence) {
-    const wchar_t key[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Themes\\Personalize";
-    auto setLight = [&](DWORD light) {
-        RegSetKeyValueW(HKEY_CURRENT_USER, key, L"AppsUseLightTheme", REG_DWORD, &light,
-                        sizeof(light));
-    };
-    setLight(1);
-    struct LightAgain {
-        std::function<void(DWORD)> set;
-        ~LightAgain() { set(1); }
-    } lightAgain{setLight};
+    const LightThemeMeanwhile theme;
     Open();
     ASSERT_TRUE(OnPage(kWelcome));
     HWND welcome = FindControl(window, kWelcome);
@@ -434,7 +424,7 @@ TEST_F(Wizard, AThemeSwitchRecoloursTheOpenPageAndTheLicence) {
     const DWORD start = GetTickCount();
     while (background() < 200 && GetTickCount() - start < 5000) Sleep(50);
     EXPECT_GE(background(), 200) << "light page";
-    setLight(0);
+    SetLightTheme(false);
     while (background() > 80 && GetTickCount() - start < 15000) Sleep(50);
     EXPECT_LE(background(), 80) << "the page follows the dark theme";
 
