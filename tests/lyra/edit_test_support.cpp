@@ -19,8 +19,14 @@ INPUT KeyInput(WORD key, bool up) {
 } // namespace
 
 void KeyStroke(WORD key, unsigned modifiers) {
-    // Real keyboard input: the modifiers are in the key state the control reads, as they would
-    // be for a user's keys, and the layout translates the key as it would.
+    // Real keyboard input goes to the foreground window: the focused control's window is made
+    // that first (a window just shown may not be active yet, and the keys went elsewhere).
+    if (HWND root = GetAncestor(GetFocus(), GA_ROOT); root && GetForegroundWindow() != root) {
+        SetForegroundWindow(root);
+        PumpUntil([root] { return GetForegroundWindow() == root; });
+    }
+    // The modifiers are in the key state the control reads, as they would be for a user's
+    // keys, and the layout translates the key as it would.
     std::vector<WORD> held;
     if (modifiers & Shift) held.push_back(VK_SHIFT);
     if (modifiers & Ctrl) held.push_back(VK_CONTROL);
