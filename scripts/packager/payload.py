@@ -1,9 +1,10 @@
 """The application's files as the PROGRAM archive: a folder zipped reproducibly, or a
 ready ZIP archive, whose entry names are read the way the installer reads them."""
-import importlib.util
+import importlib.machinery
 import io
 import os
 import struct
+import types
 import zipfile
 import zlib
 
@@ -17,9 +18,10 @@ _HOST_UNIX = 3
 
 def _make_zip():
     here = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-    spec = importlib.util.spec_from_file_location("make_zip", os.path.join(here, "make-zip.py"))
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    # make-zip.py is a script (a dash in its name), so it is loaded from its file.
+    loader = importlib.machinery.SourceFileLoader("make_zip", os.path.join(here, "make-zip.py"))
+    module = types.ModuleType(loader.name)
+    loader.exec_module(module)
     return module
 
 
