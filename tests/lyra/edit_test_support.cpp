@@ -44,6 +44,7 @@ void KeyStroke(WORD key, unsigned modifiers) {
 
 void TypeText(const std::wstring& text) {
     HWND focus = GetFocus();
+    if (!focus) ADD_FAILURE() << "no window has the keyboard focus";
     for (wchar_t character : text)
         PostMessageW(focus, WM_CHAR, character, 1);
     Pump();
@@ -60,9 +61,13 @@ void EditTest::SetUp() {
     };
     edit->OnChangeValue = [this](toolkit::Component*) { ++valueChanges; };
     host->Show();
-    Pump();
+    // The window's activation may arrive after Show returns, and an activation restores the
+    // form's own remembered focus: the edit takes the focus once its window is the active one.
+    HWND root = host->Handle();
+    SetForegroundWindow(root);
+    ASSERT_TRUE(PumpUntil([root] { return GetForegroundWindow() == root; }));
     edit->SetFocus();
-    Pump();
+    ASSERT_TRUE(PumpUntil([this] { return GetFocus() == edit->Handle(); }));
 }
 
 void EditTest::Prepare(const std::wstring& text, int position, int length) {
