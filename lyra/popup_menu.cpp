@@ -116,7 +116,9 @@ void LyPopupComponent::CreateMenuWindow() {
     auto* backdrop = new LyBlurMaterial(FForm.get());
     FGlassBlur = backdrop;
     backdrop->SetParent(FForm.get());
-    backdrop->SetAlign(toolkit::AlignKind::Client);
+    // The backdrop keeps the whole menu's size while the window grows over it, so the opening
+    // animation only uncovers more of a picture painted once.
+    backdrop->SetBounds(0, 0, DefaultWidth, 0);
     backdrop->SetVersion(FParentMenu->FlatMenu() ? LyBlurVersion::None : LyBlurVersion::Screenshot);
     backdrop->CustomColors().Assign(FParentMenu->CustomColors());
     backdrop->UpdateTheme(false);
@@ -181,6 +183,10 @@ void LyPopupComponent::Opening() {
         if (FLinearUpwards) top = FDropPoint.y - height;
         break;
     }
+    // The backdrop's picture is the piece of the screen behind the menu's final place.
+    FForm->SetBounds(left, FLinearUpwards ? FDropPoint.y - NormalHeightValue : top,
+                     NormalWidthValue, NormalHeightValue);
+    FGlassBlur->ReDraw();
     FForm->SetAlphaBlendValue(opacity);
     FForm->SetBounds(left, top, width, height);
     animation.OnSync = [this](int32_t Value) { AnimationStep(Value); };

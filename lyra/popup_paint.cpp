@@ -50,7 +50,7 @@ void LyPopupComponent::PaintItems() {
     const bool dark = ThemeManager().DarkTheme();
     const BYTE highlightAlpha = (dark && !FItemPressed) || (!dark && FItemPressed) ? 40 : 20;
     const Gdiplus::SolidBrush highlight{Gdiplus::Color(MakeGPColor(foreground, highlightAlpha))};
-    const int width = FForm->Width();
+    const int width = FGlassBlur->Width();
 
     canvas.Brush().SetStyle(toolkit::BrushStyle::Clear);
     auto useWindowFont = [&](bool bold, bool enabled) {
@@ -124,9 +124,12 @@ void LyPopupComponent::PaintItems() {
     NormalWidthValue = normalWidth;
 
     NormalHeightValue = y + 5;
-    if (NormalHeightValue != FForm->Height() && (!FAnim || !FAnim->Running())) {
-        // The backdrop follows the window's size and paints again at once, corners and all.
-        FForm->SetHeight(NormalHeightValue);
+    if (NormalWidthValue != width || NormalHeightValue != FGlassBlur->Height()) {
+        // Entries changed: the backdrop takes the new size and paints again at once, corners
+        // and all; an open window that is not growing follows it.
+        if (MenuOpen() && (!FAnim || !FAnim->Running()))
+            FForm->SetBounds(FForm->Left(), FForm->Top(), NormalWidthValue, NormalHeightValue);
+        FGlassBlur->SetBounds(0, 0, NormalWidthValue, NormalHeightValue);
         return;
     }
 

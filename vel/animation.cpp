@@ -77,13 +77,16 @@ void TIntAni::Execute() {
     if (!Pause(run_.delay)) return;
     const uint8_t steps = Step;
     const uint32_t interval = AnimationInterval(run_.duration, steps);
+    // Each step is due at its place on the timeline, so the time the UI thread spends on a
+    // step does not add up over the run.
+    const auto begin = std::chrono::steady_clock::now();
     for (uint32_t i = 1; i <= steps; ++i) {
         const double progress = AnimationProgress(i, interval, run_.duration);
         FPercent = progress;
         CurrentValue = AnimationValue(run_.startValue, run_.deltaValue,
                                       AniFunction(static_cast<float>(progress)));
         if (!DeliverValue()) return;
-        if (!Pause(interval)) return;
+        if (!PauseUntil(begin + std::chrono::milliseconds(std::uint64_t(i) * interval))) return;
     }
     // The last value once more, then completion.
     if (!DeliverValue()) return;
@@ -111,8 +114,12 @@ bool TIntAni::HandOff(const std::function<void()>& call) {
 }
 
 bool TIntAni::Pause(uint32_t milliseconds) {
+    return PauseUntil(std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds));
+}
+
+bool TIntAni::PauseUntil(std::chrono::steady_clock::time_point due) {
     std::unique_lock lock(wakeLock_);
-    wake_.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return Cancelled(); });
+    wake_.wait_until(lock, due, [this] { return Cancelled(); });
     return !Cancelled();
 }
 

@@ -12,6 +12,7 @@
 // runs from then on and the worker leaves its sleep. Deleting it from inside its own
 // OnSync or OnDone is allowed; the worker then ends without touching the object again.
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -77,6 +78,7 @@ class TIntAni : public toolkit::Thread {
     bool DeliverValue();
     // Sleeps unless cancelled; false when cancelled.
     bool Pause(uint32_t milliseconds);
+    bool PauseUntil(std::chrono::steady_clock::time_point due);
     void Cancel();
     bool Cancelled() const { return cancelled_; }
 
